@@ -1,0 +1,37 @@
+// The process's UI application: owns the Qt application object, runs the UI
+// thread's event loop and ends it.
+#pragma once
+
+#include <memory>
+#include <string>
+
+class QApplication;
+class QWidget;
+
+namespace uilib {
+
+class CUiApplication {
+public:
+    CUiApplication(int& argc, char** argv, const std::string& name);
+    ~CUiApplication();
+    CUiApplication(const CUiApplication&) = delete;
+    CUiApplication& operator=(const CUiApplication&) = delete;
+
+    // Runs the event loop until Quit(); returns the code given to Quit().
+    int Run();
+    static void Quit(int code = 0);
+
+    // SIGINT and SIGTERM end the event loop normally, so the program cleans up
+    // (releases its instance lock and bus socket) instead of dying mid-way.
+    void QuitOnTerminationSignals();
+
+    // A plain window with a caption, centred on the screen; stands in until the
+    // main window exists.
+    void ShowPlaceholderWindow(const std::string& caption, int width, int height);
+
+private:
+    std::unique_ptr<QApplication> m_app;
+    std::unique_ptr<QWidget> m_placeholder;
+};
+
+}  // namespace uilib

@@ -89,6 +89,8 @@ const RegisteredMessages& RegisterAllMessages() {
     return g_messages;
 }
 
-const RegisteredMessages& Messages() { return g_messages; }
+const RegisteredMessages& Messages() {
+    return g_messages;
+}
 
 }  // namespace app

@@ -23,8 +23,7 @@ void NotifyRunningInstance() {
     message.wParam = 0;
     message.lParam = 1;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(800);
-    while (platform::PostToInstance(kAppTitle, message, 300) ==
-               platform::PostResult::kNoInstance &&
+    while (platform::PostToInstance(kAppTitle, message, 300) == platform::PostResult::kNoInstance &&
            std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }

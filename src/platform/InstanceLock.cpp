@@ -1,35 +1,45 @@
 #include "platform/InstanceLock.h"
 
-#include <QLockFile>
-#include <QString>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "platform/MessageBus.h"
+#include "platform/Trace.h"
 
 namespace platform {
 
-InstanceLock::InstanceLock() = default;
-
-InstanceLock::~InstanceLock() { Release(); }
+InstanceLock::~InstanceLock() {
+    Release();
+}
 
 bool InstanceLock::Acquire(const std::string& name) {
     Release();
-    auto lock = std::make_unique<QLockFile>(QString::fromStdString(BusSocketPath(name) + ".lock"));
-    // Only a dead owner makes a lock stale, however old it is.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
+    std::string path = BusSocketPath(name) + ".lock";
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        TraceF("单实例：无法打开 %s：%s", path.c_str(), std::strerror(errno));
         return false;
     }
-    m_lock = std::move(lock);
+    // An advisory lock on an open file: the kernel drops it with the process,
+    // whether it exits, crashes or is killed.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    m_fd = fd;
     return true;
 }
 
 void InstanceLock::Release() {
-    if (m_lock) {
-        m_lock->unlock();
-        m_lock.reset();
+    if (m_fd >= 0) {
+        ::flock(m_fd, LOCK_UN);
+        ::close(m_fd);
+        m_fd = -1;
     }
 }
-
-bool InstanceLock::Held() const { return m_lock != nullptr; }
 
 }  // namespace platform

@@ -31,7 +31,9 @@ std::string BusSocketPath(const std::string& serverName) {
 
 MessageBus::MessageBus(QObject* parent) : QObject(parent) {}
 
-MessageBus::~MessageBus() { Close(); }
+MessageBus::~MessageBus() {
+    Close();
+}
 
 bool MessageBus::Listen(const std::string& serverName) {
     Close();
@@ -64,7 +66,9 @@ void MessageBus::Close() {
     }
 }
 
-bool MessageBus::IsListening() const { return m_server != nullptr && m_server->isListening(); }
+bool MessageBus::IsListening() const {
+    return m_server != nullptr && m_server->isListening();
+}
 
 void MessageBus::OnNewConnection() {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
@@ -135,8 +139,7 @@ int MessageBus::Broadcast(const BusMessage& message) {
     return sent;
 }
 
-PostResult PostToInstance(const std::string& serverName, const BusMessage& message,
-                          int timeoutMs) {
+PostResult PostToInstance(const std::string& serverName, const BusMessage& message, int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(QString::fromStdString(BusSocketPath(serverName)));
     if (!socket.waitForConnected(timeoutMs)) {

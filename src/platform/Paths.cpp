@@ -38,10 +38,18 @@ fs::path ProgramFolder() {
     return exe.parent_path();
 }
 
-fs::path DefaultDataFolder() { return ProgramFolder() / "DefaultData"; }
-fs::path SkinFolder() { return ProgramFolder() / "skin"; }
-fs::path FontFolder() { return ProgramFolder() / "Font"; }
-fs::path SdkFolder() { return ProgramFolder() / "SDK"; }
+fs::path DefaultDataFolder() {
+    return ProgramFolder() / "DefaultData";
+}
+fs::path SkinFolder() {
+    return ProgramFolder() / "skin";
+}
+fs::path FontFolder() {
+    return ProgramFolder() / "Font";
+}
+fs::path SdkFolder() {
+    return ProgramFolder() / "SDK";
+}
 
 bool EnsureFolder(const fs::path& folder) {
     std::error_code error;

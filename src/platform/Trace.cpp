@@ -32,7 +32,9 @@ std::string_view WithoutNewline(std::string_view line) {
 
 }  // namespace
 
-bool TraceEnabled() { return g_hasSink.load(std::memory_order_acquire) || StderrWanted(); }
+bool TraceEnabled() {
+    return g_hasSink.load(std::memory_order_acquire) || StderrWanted();
+}
 
 void Trace(std::string_view line) {
     line = WithoutNewline(line);

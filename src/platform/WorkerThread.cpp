@@ -12,7 +12,9 @@ struct WorkerThread::Run {
     Event finished{true, false};
 };
 
-WorkerThread::~WorkerThread() { Stop(1000); }
+WorkerThread::~WorkerThread() {
+    Stop(1000);
+}
 
 void WorkerThread::Start(Body body, int stopTimeoutMs) {
     Stop(stopTimeoutMs);
@@ -49,8 +51,12 @@ WorkerThread::StopOutcome WorkerThread::Stop(int timeoutMs) {
     return outcome;
 }
 
-bool WorkerThread::Running() const { return m_thread.joinable() && !m_run->finished.IsSet(); }
+bool WorkerThread::Running() const {
+    return m_thread.joinable() && !m_run->finished.IsSet();
+}
 
-Event* WorkerThread::StopEvent() const { return m_run ? &m_run->stop : nullptr; }
+Event* WorkerThread::StopEvent() const {
+    return m_run ? &m_run->stop : nullptr;
+}
 
 }  // namespace platform

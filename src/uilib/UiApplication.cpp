@@ -37,9 +37,13 @@ CUiApplication::~CUiApplication() {
     m_app.reset();
 }
 
-int CUiApplication::Run() { return QApplication::exec(); }
+int CUiApplication::Run() {
+    return QApplication::exec();
+}
 
-void CUiApplication::Quit(int code) { QApplication::exit(code); }
+void CUiApplication::Quit(int code) {
+    QApplication::exit(code);
+}
 
 void CUiApplication::QuitOnTerminationSignals() {
     if (g_signalPipe[0] >= 0 || ::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {

@@ -9,7 +9,6 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
-#include <thread>
 
 #include "platform/Paths.h"
 #include "support/TempFolder.h"
@@ -140,7 +139,12 @@ TEST_F(SingleInstance, OfTwoSimultaneousStartsExactlyOneKeepsRunning) {
     Watchdog watchdog(60s, "simultaneous starts");
     QProcess* a = Start("zentor-keyboard");
     QProcess* b = Start("zentor-keyboard");
-    std::this_thread::sleep_for(1500ms);
+    // Let the loser finish (QProcess learns of an exit only while waiting).
+    auto deadline = std::chrono::steady_clock::now() + 1500ms;
+    while (std::chrono::steady_clock::now() < deadline) {
+        a->waitForFinished(25);
+        b->waitForFinished(25);
+    }
     int running = (a->state() == QProcess::Running) + (b->state() == QProcess::Running);
     EXPECT_EQ(running, 1);
     QProcess* ended = a->state() == QProcess::Running ? b : a;

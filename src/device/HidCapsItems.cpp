@@ -1,12 +1,18 @@
 #include "device/HidCapsItems.h"
 
 #include <algorithm>
+#include <map>
 
 namespace device {
 
 std::vector<HidReportItem> BuildReportItems(const HidCollectionCaps& caps, HidReportType type) {
     std::vector<HidReportItem> items;
-    for (const HidCap& cap : caps.ButtonCaps(type)) {
+    const std::vector<HidCap> buttons = caps.ButtonCaps(type);
+    const uint32_t listLimit = uint32_t(std::min<size_t>(
+        kMaxItemUsageListLength,
+        std::max<size_t>(1, kMaxTotalItemUsages / std::max<size_t>(1, buttons.size()))));
+    std::map<uint16_t, uint32_t> listLengths;  // by usage page
+    for (const HidCap& cap : buttons) {
         if (items.size() >= kMaxReportItems) {
             return items;
         }
@@ -16,8 +22,15 @@ std::vector<HidReportItem> BuildReportItems(const HidCollectionCaps& caps, HidRe
         item.ReportID = cap.ReportID;
         item.UsageMin = cap.UsageMin;
         item.UsageMax = cap.UsageMax;
-        item.MaxUsageListLength =
-            std::min(HidMaxUsageListLength(caps, type, cap.UsagePage), kMaxItemUsageListLength);
+        auto known = listLengths.find(cap.UsagePage);
+        if (known == listLengths.end()) {
+            known =
+                listLengths
+                    .emplace(cap.UsagePage,
+                             std::min(HidMaxUsageListLength(caps, type, cap.UsagePage), listLimit))
+                    .first;
+        }
+        item.MaxUsageListLength = known->second;
         item.Usages.assign(item.MaxUsageListLength, 0);
         items.push_back(std::move(item));
     }

@@ -32,10 +32,13 @@ struct HidReportItem {
 };
 
 // Caps on what a hostile descriptor can make us allocate: the item count of
-// one report type, and the usage list of one button item. Real devices stay
-// far below both (a full keyboard needs a few hundred usages).
+// one report type, the usage list of one button item, and the usages of all
+// button items of one report type together (thousands of button items each
+// asking for thousands of usages would otherwise take gigabytes). Real devices
+// stay far below all three: a full keyboard needs a few hundred usages.
 constexpr size_t kMaxReportItems = 65536;
 constexpr uint32_t kMaxItemUsageListLength = 4096;
+constexpr size_t kMaxTotalItemUsages = 262144;
 
 // The items of one report type: button items first, in capability order, then
 // value items, each ranged value capability expanded usage by usage.

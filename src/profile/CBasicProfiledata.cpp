@@ -1,5 +1,6 @@
 #include "profile/CBasicProfiledata.h"
 
+#include "platform/FileStore.h"
 #include "profile/JsonAccess.h"
 #include "profile/JsonFile.h"
 
@@ -59,7 +60,40 @@ void EncodeKeyList(Json::Value& document, const std::vector<KeyEntry>& list) {
 }  // namespace
 
 bool CBasicProfiledata::Save() {
-    return SaveDocumentTo(m_profileDocument, m_profilePath);
+    if (m_profilePath.empty() || !UsableIndex(m_deviceIndex)) {
+        return false;
+    }
+    Json::Value file;
+    platform::FileStamp current;
+    if (m_hasKeptFile && m_keptPath == m_profilePath &&
+        platform::StampFile(m_profilePath, current) && current == m_keptStamp) {
+        file.swap(m_keptFile);
+    } else {
+        file = ReadJsonFile(m_profilePath);
+    }
+    m_hasKeptFile = false;
+    // The document is lent to the file value instead of copied: a keyboard
+    // profile is large and Save runs after every edit.
+    Json::Value& slot =
+        ArrayElement(ObjectMember(file, "Device"), static_cast<uint32_t>(m_deviceIndex));
+    slot.swap(m_profileDocument);
+    platform::FileStamp written;
+    bool ok = TryWriteJsonFile(file, m_profilePath, &written);
+    slot.swap(m_profileDocument);
+    if (ok) {
+        KeepFile(m_profilePath, written, file);
+    }
+    return ok;
+}
+
+void CBasicProfiledata::KeepFile(const fs::path& path, const platform::FileStamp& stamp,
+                                 Json::Value& file) {
+    ArrayElement(ObjectMember(file, "Device"), static_cast<uint32_t>(m_deviceIndex)) =
+        Json::Value();
+    m_keptFile.swap(file);
+    m_keptPath = path;
+    m_keptStamp = stamp;
+    m_hasKeptFile = true;
 }
 
 bool CBasicProfiledata::SaveDocumentTo(const Json::Value& document, const fs::path& path) {
@@ -91,28 +125,48 @@ void CBasicProfiledata::SetDefaultPath(const fs::path& path) {
     }
 }
 
-Json::Value CBasicProfiledata::LoadEntry(const fs::path& path) {
+Json::Value CBasicProfiledata::LoadEntry(const fs::path& path, bool keep) {
+    // The stamp is taken before the read: a change in between makes the kept
+    // copy look outdated, never the other way round.
+    platform::FileStamp stamp;
+    bool stamped = platform::StampFile(path, stamp);
     Json::Value file = ReadJsonFile(path);
     const Json::Value& entry = ElementOf(MemberOf(file, "Device"), m_deviceIndex);
+    if (!UsableIndex(m_deviceIndex)) {
+        return Json::Value();
+    }
+    Json::Value taken;
+    if (entry.isObject()) {
+        taken.swap(file["Device"][static_cast<Json::ArrayIndex>(m_deviceIndex)]);
+        if (keep && stamped) {
+            KeepFile(path, stamp, file);
+        }
+        return taken;
+    }
     // A device entry that is not an object (null, or of a wrong type) is
     // missing: the default profile's entry takes its place in the file.
-    if (entry.isObject() || !UsableIndex(m_deviceIndex)) {
-        return entry;
-    }
     Json::Value defaultFile = ReadJsonFile(m_defaultPath);
-    Json::Value replacement = ElementOf(MemberOf(defaultFile, "Device"), m_deviceIndex);
-    ArrayElement(ObjectMember(file, "Device"), static_cast<uint32_t>(m_deviceIndex)) = replacement;
-    WriteJsonFile(file, path);
-    return replacement;
+    taken = ElementOf(MemberOf(defaultFile, "Device"), m_deviceIndex);
+    Json::Value& slot =
+        ArrayElement(ObjectMember(file, "Device"), static_cast<uint32_t>(m_deviceIndex));
+    slot.swap(taken);
+    platform::FileStamp written;
+    bool ok = TryWriteJsonFile(file, path, &written);
+    slot.swap(taken);
+    if (ok && keep) {
+        KeepFile(path, written, file);
+    }
+    return taken;
 }
 
-Json::Value CBasicProfiledata::LoadDocument(const fs::path& path) {
-    m_profileDocument = LoadEntry(path);
+const Json::Value& CBasicProfiledata::LoadDocument(const fs::path& path) {
+    m_hasKeptFile = false;
+    m_profileDocument = LoadEntry(path, true);
     return m_profileDocument;
 }
 
-Json::Value CBasicProfiledata::LoadDefaultDocument(const fs::path& path) {
-    m_defaultDocument = LoadEntry(path);
+const Json::Value& CBasicProfiledata::LoadDefaultDocument(const fs::path& path) {
+    m_defaultDocument = LoadEntry(path, false);
     return m_defaultDocument;
 }
 

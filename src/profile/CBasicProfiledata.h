@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/FileStore.h"
 #include "profile/ProfileRecords.h"
 
 namespace profile {
@@ -40,10 +41,11 @@ public:
     void SetDeviceIndex(int index) { m_deviceIndex = index; }
     int GetDeviceIndex() const { return m_deviceIndex; }
 
-    // Loads the device entry of the file at `path`. A file without the entry
-    // gets it from the default profile and is written back at once.
-    Json::Value LoadDocument(const std::filesystem::path& path);
-    Json::Value LoadDefaultDocument(const std::filesystem::path& path);
+    // Loads the device entry of the file at `path` and returns the loaded
+    // document (valid until the next load). A file without the entry gets it
+    // from the default profile and is written back at once.
+    const Json::Value& LoadDocument(const std::filesystem::path& path);
+    const Json::Value& LoadDefaultDocument(const std::filesystem::path& path);
 
     LightInfo ReadLightInfo();
     void WriteLightInfo(uint32_t w1, uint32_t w2, uint32_t w3, uint16_t w4);
@@ -88,7 +90,19 @@ protected:
     int m_deviceIndex = 0;
 
 private:
-    Json::Value LoadEntry(const std::filesystem::path& path);
+    // Reads the file and takes the device entry out of it; `keep` keeps the
+    // rest of the file for Save.
+    Json::Value LoadEntry(const std::filesystem::path& path, bool keep);
+    void KeepFile(const std::filesystem::path& path, const platform::FileStamp& stamp,
+                  Json::Value& file);
+
+    // The profile file as last read or written, without its device entry, and
+    // the stamp of that version. Save reuses it instead of parsing the file
+    // again while the file on disk is that version.
+    std::filesystem::path m_keptPath;
+    platform::FileStamp m_keptStamp;
+    Json::Value m_keptFile;
+    bool m_hasKeptFile = false;
 };
 
 }  // namespace profile

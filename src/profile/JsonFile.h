@@ -1,14 +1,15 @@
 // Reading and writing the program's JSON files. Every file is read whole and
-// written whole in jsoncpp's styled form with CR LF line ends; a write goes to
-// a temporary file in the same folder that is renamed over the old file, so a
-// file is always either its old or its new content.
+// written whole in jsoncpp's styled form with CR LF line ends; a write replaces
+// the file safely (platform/FileStore.h), so a file is always either its old
+// or its new content.
 #pragma once
 
 #include <json/json.h>
 
 #include <filesystem>
-#include <functional>
 #include <string>
+
+#include "platform/FileStore.h"
 
 namespace profile {
 
@@ -24,20 +25,13 @@ Json::Value ReadJsonFile(const std::filesystem::path& path);
 std::string RenderJsonFileText(const Json::Value& value);
 
 // Writes `value` to `path` in place of the old content. True when the new
-// content is in place; on false the old file is unchanged.
-bool TryWriteJsonFile(const Json::Value& value, const std::filesystem::path& path);
+// content is in place (and `written`, when given, has its stamp); on false the
+// old file is unchanged.
+bool TryWriteJsonFile(const Json::Value& value, const std::filesystem::path& path,
+                      platform::FileStamp* written = nullptr);
 
 // The program's write call: as TryWriteJsonFile, but it always returns 0, as
 // callers expect; a failure is traced and leaves the old file.
 int WriteJsonFile(const Json::Value& value, const std::filesystem::path& path);
-
-// The steps of a write, in order. A test installs a hook that makes one of
-// them fail as a full disk or a crash would; a failing kWrite writes half the
-// bytes first.
-enum class WriteStep { kCreate, kWrite, kSync, kRename };
-using WriteStepHook = std::function<bool(WriteStep step)>;
-
-// Installs a hook (an empty function removes it); returns the previous one.
-WriteStepHook SetWriteStepHook(WriteStepHook hook);
 
 }  // namespace profile

@@ -73,6 +73,32 @@ TEST_F(BasicProfileTest, SaveKeepsOtherMembersAndDeviceElements) {
     EXPECT_TRUE(file["Device"][1]["Other"].asBool());
 }
 
+TEST_F(BasicProfileTest, SaveKeepsChangesOtherWritersMadeToTheFile) {
+    const struct {
+        const char* name;
+        bool replace;  // true: replaced by a rename, false: rewritten in place
+    } cases[] = {{"replaced", true}, {"rewritten in place", false}};
+    for (const auto& c : cases) {
+        WriteUser(R"({"profilename": "Old", "Device": [{"LightInfo": {"SelectItem": 1}}]})");
+        LoadUser();
+        m_profile.WriteLightInfo(2, 0, 0, 0);
+        ASSERT_TRUE(m_profile.Save());
+
+        Json::Value renamed = UserFile();
+        renamed["profilename"] = "Renamed elsewhere";
+        if (c.replace) {
+            ASSERT_TRUE(TryWriteJsonFile(renamed, m_folder / "user.Json"));
+        } else {
+            WriteUser(RenderJsonFileText(renamed));
+        }
+        m_profile.WriteLightInfo(3, 0, 0, 0);
+        ASSERT_TRUE(m_profile.Save());
+        Json::Value file = UserFile();
+        EXPECT_EQ(file["profilename"].asString(), "Renamed elsewhere") << c.name;
+        EXPECT_EQ(file["Device"][0]["LightInfo"]["SelectItem"].asInt(), 3) << c.name;
+    }
+}
+
 TEST_F(BasicProfileTest, AUserFileWithoutTheDeviceEntryGetsItAndKeepsItsMembers) {
     WriteDefault(R"({"Device": [{"LightInfo": {"Light": 4}}]})");
     WriteUser(R"({"profilename": "Mine", "Device": []})");
@@ -105,10 +131,10 @@ TEST_F(BasicProfileTest, AFailedSaveKeepsThePreviousFileAndReportsIt) {
     LoadUser();
     const std::string before = m_folder.Read("user.Json");
     m_profile.WriteLightInfo(9, 0, 0, 0);
-    WriteStepHook previous =
-        SetWriteStepHook([](WriteStep step) { return step != WriteStep::kWrite; });
+    platform::FileWriteHook previous = platform::SetFileWriteHook(
+        [](platform::FileWriteStep step) { return step != platform::FileWriteStep::kWrite; });
     EXPECT_FALSE(m_profile.Save());
-    SetWriteStepHook(previous);
+    platform::SetFileWriteHook(previous);
     EXPECT_EQ(m_folder.Read("user.Json"), before);
     EXPECT_TRUE(m_profile.Save());
     EXPECT_EQ(UserFile()["Device"][0]["LightInfo"]["SelectItem"].asInt(), 9);

@@ -12,15 +12,18 @@ namespace {
 
 using profile_test::TempFolder;
 
-// Makes one step of every write fail while it lives.
+using platform::FileWriteStep;
+
+// Makes one step of every file write fail while it lives.
 class ScopedWriteFault {
 public:
-    explicit ScopedWriteFault(WriteStep failing)
-        : m_previous(SetWriteStepHook([failing](WriteStep step) { return step != failing; })) {}
-    ~ScopedWriteFault() { SetWriteStepHook(m_previous); }
+    explicit ScopedWriteFault(FileWriteStep failing)
+        : m_previous(platform::SetFileWriteHook(
+              [failing](FileWriteStep step) { return step != failing; })) {}
+    ~ScopedWriteFault() { platform::SetFileWriteHook(m_previous); }
 
 private:
-    WriteStepHook m_previous;
+    platform::FileWriteHook m_previous;
 };
 
 Json::Value Parse(const std::string& text) {
@@ -116,13 +119,13 @@ TEST(WriteJsonFile, AFailedStepKeepsTheOldFileAndReportsFailure) {
     const std::string old = "{\r\n   \"kept\" : 1\r\n}\r\n\r\n";
     Json::Value value = Parse(R"({"kept": 2, "more": "data that never reaches the file"})");
     const struct {
-        WriteStep step;
+        FileWriteStep step;
         const char* name;
     } cases[] = {
-        {WriteStep::kCreate, "create"},
-        {WriteStep::kWrite, "write (half the bytes written)"},
-        {WriteStep::kSync, "sync"},
-        {WriteStep::kRename, "rename"},
+        {FileWriteStep::kCreate, "create"},
+        {FileWriteStep::kWrite, "write (half the bytes written)"},
+        {FileWriteStep::kSync, "sync"},
+        {FileWriteStep::kRename, "rename"},
     };
     for (const auto& c : cases) {
         TempFolder folder;
@@ -139,7 +142,7 @@ TEST(WriteJsonFile, AFailedStepKeepsTheOldFileAndReportsFailure) {
 
 TEST(WriteJsonFile, AFailedFirstWriteCreatesNoFile) {
     TempFolder folder;
-    ScopedWriteFault fault(WriteStep::kRename);
+    ScopedWriteFault fault(FileWriteStep::kRename);
     EXPECT_FALSE(TryWriteJsonFile(Json::Value(1), folder / "new.Json"));
     EXPECT_EQ(folder.Listing(), "");
 }

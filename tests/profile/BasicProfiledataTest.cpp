@@ -142,7 +142,8 @@ TEST_F(BasicProfileTest, AFailedSaveKeepsThePreviousFileAndReportsIt) {
 
 TEST_F(BasicProfileTest, MembersOfTheWrongTypeReadAsMissing) {
     WriteUser(R"({"Device": [{
-        "LightInfo": {"SelectItem": "3", "Light": 2, "Speed": [1], "MultiColor": "yes", "Red": 1.9},
+        "LightInfo": {"SelectItem": "3", "Light": 2, "Speed": [1], "MultiColor": "yes", "Red": 1.9,
+                      "Green": 18446744073709551615, "Blue": 1e300, "Fx": null},
         "AudioLightInfo": [1, 2, 3],
         "LightList": {"LEDREGMode": 1},
         "KeyList": "none",
@@ -154,6 +155,9 @@ TEST_F(BasicProfileTest, MembersOfTheWrongTypeReadAsMissing) {
     EXPECT_EQ(light.speed, 0);
     EXPECT_EQ(light.multiColor, 0);
     EXPECT_EQ(light.red, 1);
+    EXPECT_EQ(light.green, 0);
+    EXPECT_EQ(light.blue, 0);
+    EXPECT_EQ(light.fx, 0);
     EXPECT_EQ(m_profile.ReadAudioLightInfo().audioMode, 0);
     EXPECT_TRUE(m_profile.ReadLightList().empty());
     EXPECT_TRUE(m_profile.ReadKeyList().empty());

@@ -1,0 +1,34 @@
+"""Runs hidapi_tests under the umockdev fake HID device of the shared tools.
+
+usage: run_fakehid.py SHARED_DIR TEST_PROGRAM RESPONDER
+
+The device gets the report descriptor the test program prints with
+--print-rdesc. Exit status 77 (skipped) when the harness or its Python
+bindings are missing.
+"""
+import os
+import subprocess
+import sys
+
+SKIP = 77
+
+
+def main():
+    shared, program, responder = sys.argv[1:4]
+    tool = os.path.join(shared, 'tools', 'umockhid', 'fakehid.py')
+    if not os.path.exists(tool):
+        print('umockhid harness not found at %s; skipped' % tool)
+        return SKIP
+    try:
+        import gi  # noqa: F401
+        gi.require_version('UMockdev', '1.0')
+    except (ImportError, ValueError) as error:
+        print('umockdev Python bindings missing (%s); skipped' % error)
+        return SKIP
+    rdesc = subprocess.check_output([program, '--print-rdesc']).decode().strip()
+    return subprocess.call(['/usr/bin/python3', tool, '-q', '--responder', responder,
+                            '--rdesc', rdesc, '--timeout', '150', '--', program])
+
+
+if __name__ == '__main__':
+    sys.exit(main())

@@ -452,16 +452,23 @@ bool SimBackend::IsPresent(const std::string& path) {
 bool PlugKinds(SimBackend& backend, const std::string& kinds) {
     std::stringstream list(kinds);
     std::string name;
-    std::vector<SimKind> parsed;
+    std::vector<std::pair<SimKind, SimPath>> parsed;
     while (std::getline(list, name, ',')) {
+        SimPath path = SimPath::kCable;
+        const std::string receiver = ":receiver";
+        if (name.size() > receiver.size() &&
+            name.compare(name.size() - receiver.size(), receiver.size(), receiver) == 0) {
+            path = SimPath::kReceiver;
+            name.resize(name.size() - receiver.size());
+        }
         SimKind kind;
         if (!ParseSimKind(name, kind)) {
             return false;
         }
-        parsed.push_back(kind);
+        parsed.emplace_back(kind, path);
     }
-    for (SimKind kind : parsed) {
-        backend.Plug(backend.AddDevice(kind), SimPath::kCable);
+    for (const auto& [kind, path] : parsed) {
+        backend.Plug(backend.AddDevice(kind), path);
     }
     return !parsed.empty();
 }

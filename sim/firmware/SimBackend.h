@@ -72,8 +72,8 @@ private:
     std::shared_ptr<Core> m_core;
 };
 
-// "keyboard,mouse" → a backend with those devices plugged in by cable;
-// false on an unknown kind.
+// "keyboard,mouse:receiver" plugs those devices in, by cable unless the kind
+// ends in ":receiver"; false on an unknown kind (nothing is plugged then).
 bool PlugKinds(SimBackend& backend, const std::string& kinds);
 
 }  // namespace sim

@@ -7,10 +7,14 @@
 #include <vector>
 
 #include "CapsJson.h"
+#include "DeviceProbe.h"
 #include "ProbeOptions.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (IsDeviceProbeCommand(args)) {
+        return RunDeviceProbe(args, std::cout, std::cerr);
+    }
     ProbeOptions options;
     std::string error;
     if (!ParseProbeOptions(args, &options, &error)) {
@@ -19,7 +23,7 @@ int main(int argc, char** argv) {
     }
     switch (options.command) {
         case ProbeCommand::kHelp:
-            std::cout << ProbeUsage();
+            std::cout << ProbeUsage() << DeviceProbeUsage();
             return 0;
         case ProbeCommand::kCaps:
             return RunCapsCommand(options.capsFile, std::cout, std::cerr);

@@ -349,6 +349,14 @@ void SimBackend::Notify(int port, uint16_t code) {
     m_core->changed.notify_all();
 }
 
+void SimBackend::PressSlotKey(int port, uint8_t slot) {
+    if (std::shared_ptr<FirmwareModel> device = DeviceAt(port)) {
+        std::lock_guard<std::mutex> lock(m_core->mutex);
+        device->Params()[0] = slot & 0x0F;
+    }
+    Notify(port, static_cast<uint16_t>(0x1000 | (slot & 0x0F)));
+}
+
 void SimBackend::PushInput(int port, const std::vector<uint8_t>& report) {
     std::lock_guard<std::mutex> lock(m_core->mutex);
     const auto now = Clock::now();

@@ -51,6 +51,9 @@ public:
 
     // Sends a notification code on the port's consumer collection.
     void Notify(int port, uint16_t code);
+    // The user picks another profile slot on the device itself: the active
+    // slot byte changes and the device sends the slot code 0x10 | slot.
+    void PressSlotKey(int port, uint8_t slot);
     // Queues an input report for every open collection of the port that owns
     // its report ID (the first byte).
     void PushInput(int port, const std::vector<uint8_t>& report);

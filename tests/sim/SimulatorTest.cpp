@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "device/DeviceLink.h"
 #include "device/DeviceTables.h"
 #include "device/HidInterface.h"
 #include "firmware/SimBackend.h"
@@ -181,6 +182,27 @@ TEST_F(SimulatorTest, UnpluggedDeviceDisappearsAndItsHandlesFail) {
     EXPECT_FALSE(again.Open(path, true, true, true, false));
     ASSERT_TRUE(again.Enumerate());
     EXPECT_TRUE(again.Entries().empty());
+}
+
+TEST_F(SimulatorTest, SlotKeyOnTheDeviceNotifiesAndChangesTheActiveSlot) {
+    const int port = m_backend->Plug(m_backend->AddDevice(SimKind::kKeyboard), SimPath::kCable);
+    HidInterface events;
+    ASSERT_TRUE(events.Open(m_backend->PathOf(port, 0x000C, 0x01), true, true, true, false));
+    device::DeviceLink link;
+    ASSERT_TRUE(
+        link.WiredInterface().Open(m_backend->PathOf(port, 0xFF1C, 0x92), true, true, true, false));
+    link.SetOpen(true);
+    link.SetMode(device::LINK_MODE_WIRED);
+
+    m_backend->PressSlotKey(port, 2);
+    uint8_t report[64] = {};
+    uint32_t n = 0;
+    ASSERT_TRUE(events.ReadReport(report, sizeof report, n, 1000));
+    ASSERT_TRUE(events.UnpackInputReport(report, n));
+    EXPECT_EQ(events.Tables().Of(device::HidReportType::kInput).items[0].Usages[0], 0x1002);
+    uint8_t slot = 0xFF;
+    ASSERT_EQ(link.ReadParam(&slot, 1, 0), device::kResultSuccess);
+    EXPECT_EQ(slot, 2);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <chrono>
 #include <cstdlib>
@@ -54,7 +55,7 @@ public:
         bytesRead = 0;
         const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
         for (;;) {
-            if (stop.Wait(0) == WaitResult::kSignaled) {
+            if (m_interrupted.load() || stop.Wait(0) == WaitResult::kSignaled) {
                 return HidIoResult::kStopped;
             }
             int slice = HidapiBackend::kReadSliceMs;
@@ -86,7 +87,7 @@ public:
     HidIoResult Write(const uint8_t* data, std::size_t length, std::size_t& bytesWritten, int,
                       Event& stop) override {
         bytesWritten = 0;
-        if (stop.Wait(0) == WaitResult::kSignaled) {
+        if (m_interrupted.load() || stop.Wait(0) == WaitResult::kSignaled) {
             return HidIoResult::kStopped;
         }
         // hidraw writes go straight to the device's output pipe and do not
@@ -98,6 +99,10 @@ public:
         bytesWritten = static_cast<std::size_t>(n);
         return HidIoResult::kOk;
     }
+
+    // Closing ends every transfer on this handle, not only the one that
+    // happens to take the stop signal.
+    void Interrupt() override { m_interrupted.store(true); }
 
     const std::vector<uint8_t>& ReportDescriptor() const override { return m_descriptor; }
     int CollectionIndex() const override { return m_collectionIndex; }
@@ -117,6 +122,7 @@ private:
     std::vector<uint8_t> m_reportIds;
     uint16_t m_vid, m_pid, m_version;
     std::mutex m_readMutex;
+    std::atomic<bool> m_interrupted{false};
 };
 
 }  // namespace

@@ -112,6 +112,8 @@ TEST(DefaultKeyCodes, SpotChecksAcrossTheTable) {
     EXPECT_EQ(MouseDefaultCode(10).Value(), 0x147802u);
 }
 
+// The shipped profiles are kept in the form the program writes, so the user
+// profile a first load creates is the shipped file byte for byte.
 TEST(DefaultData, FirstLoadCopiesEachDefaultProfileByteForByte) {
     for (const char* name : kProfiles) {
         TempFolder user;

@@ -33,6 +33,9 @@ void NotifyRunningInstance() {
 
 int RunProgram(int argc, char** argv) {
     uilib::CUiApplication application(argc, argv, kAppTitle);
+    // Before anything is created that a signal must not leave behind (the
+    // instance lock, the bus socket).
+    application.QuitOnTerminationSignals();
 
     uint32_t broadcast = RegisterBroadcastMessage();
     platform::TraceF("软件标示：%d", static_cast<int>(broadcast));
@@ -58,7 +61,6 @@ int RunProgram(int argc, char** argv) {
     RegisterAllMessages();
     platform::UserDataFolder();
 
-    application.QuitOnTerminationSignals();
     application.ShowPlaceholderWindow(kAppTitle, 800, 572);
     application.Run();
 

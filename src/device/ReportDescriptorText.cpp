@@ -1,12 +1,15 @@
 #include "device/ReportDescriptorText.h"
 
 #include <cctype>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace device {
 
 namespace {
+
+// A text listing of the largest legal descriptor stays far below this.
+constexpr uintmax_t kMaxDescriptorFileSize = 16 * 1024 * 1024;
 
 bool IsHex(char c) {
     return std::isxdigit(static_cast<unsigned char>(c)) != 0;
@@ -138,20 +141,31 @@ bool LooksBinary(std::string_view contents) {
 bool LoadReportDescriptorFile(const std::string& path, std::vector<uint8_t>* bytes,
                               std::string* error) {
     bytes->clear();
+    auto fail = [error](const std::string& text) {
+        if (error) {
+            *error = text;
+        }
+        return false;
+    };
+    // Only regular files: a directory or a device node such as /dev/zero
+    // would fail or never end.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        return fail(std::filesystem::exists(path, ec) ? path + " is not a regular file"
+                                                      : "cannot open " + path);
+    }
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec || size > kMaxDescriptorFileSize) {
+        return fail(path + " is too large for a report descriptor file");
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        if (error) {
-            *error = "cannot open " + path;
-        }
-        return false;
+        return fail("cannot open " + path);
     }
-    const std::string contents((std::istreambuf_iterator<char>(file)),
-                               std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        if (error) {
-            *error = "cannot read " + path;
-        }
-        return false;
+    std::string contents(size_t(size), '\0');
+    file.read(contents.data(), std::streamsize(size));
+    if (file.gcount() != std::streamsize(size)) {
+        return fail("cannot read " + path);
     }
     if (contents.empty()) {
         if (error) {

@@ -145,6 +145,8 @@ TEST_F(ProbeCapsTest, BadFilesFailWithAMessage) {
         {"text without bytes", Write("notes.txt", "nothing to see here\n")},
         {"cut short", Write("cut.txt", "05 01 09 06 a1 01 05")},
         {"not a descriptor", Write("junk.bin", std::string("\x01\x02\x03\x04", 4))},
+        {"a directory", m_dir.string()},
+        {"a device node that never ends", "/dev/zero"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -1,5 +1,5 @@
 // What each simulated device holds when it is plugged in for the first time.
-#include <cstring>
+#include <algorithm>
 
 #include "firmware/FirmwareModel.h"
 
@@ -190,7 +190,7 @@ void FirmwareModel::LoadDefaults() {
     m_info[5] = static_cast<uint8_t>(keys);
     m_info[6] = static_cast<uint8_t>(macroUnits);
     m_macros.assign(static_cast<std::size_t>(macroUnits) * 128, 0);
-    std::memcpy(m_keyMap.data(), m_keyTable.data(), m_keyTable.size());
+    std::copy(m_keyTable.begin(), m_keyTable.end(), m_keyMap.begin());
     // LED k of the key table is wired in another order than the keys are
     // scanned: a page that confuses the two tables lights the wrong key.
     m_ledTable.resize(static_cast<std::size_t>(keys));

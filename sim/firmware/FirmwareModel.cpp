@@ -17,7 +17,9 @@ uint8_t ReadArea(const uint8_t* area, std::size_t size, uint16_t offset, uint8_t
     if (!InRange(offset, length, size)) {
         return FirmwareModel::kStatusRejected;
     }
-    std::memcpy(out, area + offset, length);
+    if (length > 0) {
+        std::memcpy(out, area + offset, length);
+    }
     return FirmwareModel::kStatusOk;
 }
 
@@ -26,7 +28,9 @@ uint8_t WriteArea(uint8_t* area, std::size_t size, uint16_t offset, uint8_t leng
     if (!InRange(offset, length, size)) {
         return FirmwareModel::kStatusRejected;
     }
-    std::memcpy(area + offset, data, length);
+    if (length > 0) {
+        std::memcpy(area + offset, data, length);
+    }
     return FirmwareModel::kStatusOk;
 }
 

@@ -84,7 +84,9 @@ int DeviceLink::Exchange(const uint8_t* request, uint32_t requestLength, uint8_t
         return kResultFailed;
     }
     uint8_t packet[kPacketSize] = {};
-    std::memcpy(packet, request, std::min<std::size_t>(requestLength, kPacketSize));
+    if (request != nullptr) {
+        std::memcpy(packet, request, std::min<std::size_t>(requestLength, kPacketSize));
+    }
     const bool traced = platform::TraceEnabled();
     if (traced) {
         platform::Trace("命令");
@@ -145,7 +147,9 @@ int DeviceLink::ExchangeShort(const uint8_t* request, uint32_t requestLength, ui
         return kResultFailed;
     }
     uint8_t packet[kPacketSize] = {};
-    std::memcpy(packet, request, std::min<std::size_t>(requestLength, kPacketSize));
+    if (request != nullptr) {
+        std::memcpy(packet, request, std::min<std::size_t>(requestLength, kPacketSize));
+    }
     uint32_t written = 0;
     bool wrote;
     {

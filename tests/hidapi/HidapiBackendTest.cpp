@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <future>
 #include <string>
@@ -118,11 +119,30 @@ TEST(HidapiBackendTest, SilentDeviceTimesOutAndCloseEndsAnUnlimitedRead) {
     EXPECT_LT(Clock::now() - closing, std::chrono::milliseconds(500));
 }
 
+// The mouse's pointer interface: one top-level collection with a physical
+// collection nested in it, which hidapi itself would list as a second one.
+TEST(HidapiNestedTest, NestedCollectionIsNoTopLevelCollection) {
+    HidInterface hid;
+    ASSERT_TRUE(hid.Enumerate());
+    ASSERT_EQ(hid.Entries().size(), 1u);
+    const platform::HidDeviceEntry& entry = hid.Entries()[0];
+    EXPECT_EQ(entry.usagePage, 0x0001);
+    EXPECT_EQ(entry.usage, 0x0002);
+    EXPECT_EQ(entry.path.find("&col"), std::string::npos) << "the only collection has no number";
+    EXPECT_EQ(HidInterface::ParseInterfaceNumber(entry.path), 1) << "the harness's interface";
+
+    HidInterface mouse;
+    ASSERT_TRUE(mouse.Open(entry.path, true, false, true, false));
+    EXPECT_EQ(mouse.Tables().caps.InputReportByteLength, 8) << "no report ID: one zero byte";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--print-rdesc") == 0) {
-        for (uint8_t byte : device::SimulatedDescriptor("keyboard", 1)) {
+        const char* kind = argc > 2 ? argv[2] : "keyboard";
+        const int interface = argc > 3 ? std::atoi(argv[3]) : 1;
+        for (uint8_t byte : device::SimulatedDescriptor(kind, static_cast<uint8_t>(interface))) {
             std::printf("%02x", byte);
         }
         std::printf("\n");

@@ -18,8 +18,9 @@ using Clock = std::chrono::steady_clock;
 
 constexpr uint8_t kVendorReportId = 0x04;
 constexpr uint8_t kUnreachable = 0xAA;
-// Waiting transfers look at their stop event at least this often.
-constexpr auto kSlice = std::chrono::milliseconds(50);
+// Waiting transfers look at their stop event at least this often; Close
+// wakes them at once through Interrupt.
+constexpr auto kSlice = std::chrono::milliseconds(500);
 
 struct Collection {
     uint16_t usagePage = 0;

@@ -211,14 +211,19 @@ CControlUI* CDialogBuilder::BuildElement(QXmlStreamReader& xml, CControlUI* pare
         return nullptr;
     }
 
-    if (m_manager != nullptr) {
-        const std::string* defaults = m_manager->GetDefaultAttributeList(className);
+    const std::string* defaults = nullptr;
+    for (const std::string& name : {className, control->GetClass()}) {
+        if (defaults == nullptr && m_manager != nullptr) {
+            defaults = m_manager->GetDefaultAttributeList(name);
+        }
+    }
+    for (const std::string& name : {className, control->GetClass()}) {
         if (defaults == nullptr) {
-            defaults = m_manager->GetDefaultAttributeList(control->GetClass());
+            defaults = CResourceManager::GetInstance().GetDefaultAttributeList(name);
         }
-        if (defaults != nullptr && !control->ApplyAttributeList(*defaults)) {
-            Report(line, "default attributes of '" + className + "' hold an unknown attribute");
-        }
+    }
+    if (defaults != nullptr && !control->ApplyAttributeList(*defaults)) {
+        Report(line, "default attributes of '" + className + "' hold an unknown attribute");
     }
     for (const QXmlStreamAttribute& attribute : xml.attributes()) {
         std::string name = attribute.name().toString().toStdString();

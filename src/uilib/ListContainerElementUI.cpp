@@ -36,6 +36,14 @@ bool CListContainerElementUI::SelectMulti(bool select) {
     return true;
 }
 
+bool CListContainerElementUI::SetAttribute(const std::string& name, const std::string& value) {
+    if (EqualsNoCase(name, "selected")) {
+        m_bSelected = ParseBool(value);
+        return true;
+    }
+    return CHorizontalLayoutUI::SetAttribute(name, value);
+}
+
 bool CListContainerElementUI::Activate() {
     if (!CControlUI::Activate()) {
         return false;

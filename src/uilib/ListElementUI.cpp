@@ -36,6 +36,14 @@ bool CListElementUI::SelectMulti(bool select) {
     return true;
 }
 
+bool CListElementUI::SetAttribute(const std::string& name, const std::string& value) {
+    if (EqualsNoCase(name, "selected")) {
+        m_bSelected = ParseBool(value);
+        return true;
+    }
+    return CControlUI::SetAttribute(name, value);
+}
+
 bool CListElementUI::Activate() {
     if (!CControlUI::Activate()) {
         return false;

@@ -23,6 +23,8 @@ public:
     CControlUI* AsControl() override { return this; }
 
     bool Activate() override;
+    // "selected": the item starts selected; its owner adopts that on Add.
+    bool SetAttribute(const std::string& name, const std::string& value) override;
     void SetVisible(bool visible = true) override;
     void DoEvent(TEventUI& event) override;
     void PaintBkColor(HDC hDC) override;

@@ -89,12 +89,22 @@ bool CListUI::AddAt(CControlUI* control, int index) {
     if (!CVerticalLayoutUI::AddAt(control, index)) {
         return false;
     }
-    if (IListItemUI* item = AsItem(control)) {
-        item->SetOwner(this);
+    IListItemUI* added = AsItem(control);
+    if (added != nullptr) {
+        added->SetOwner(this);
     }
     Reindex(index);
     if (m_iCurSel >= index && GetCount() > 1 && index < GetCount() - 1) {
         ++m_iCurSel;
+    }
+    if (added != nullptr && added->IsSelected()) {
+        // An item built as selected becomes the selection.
+        if (IListItemUI* previous = AsItem(GetItemAt(m_iCurSel))) {
+            if (previous != added) {
+                previous->SelectMulti(false);
+            }
+        }
+        m_iCurSel = index;
     }
     return true;
 }

@@ -62,6 +62,8 @@ bool CResourceManager::LoadResource(const std::string& file) {
                 ParseBool(Attr(xml, "italic")), ParseBool(Attr(xml, "default")));
         } else if (name == QLatin1String("Xml")) {
             m_xmls[Attr(xml, "name")] = Attr(xml, "file");
+        } else if (name == QLatin1String("Default")) {
+            m_defaults[ToLower(Attr(xml, "name"))] = Attr(xml, "value");
         } else if (name == QLatin1String("Icon")) {
             m_icons[static_cast<unsigned>(ParseInt(Attr(xml, "id")))] = Attr(xml, "file");
         } else if (name != QLatin1String("Res")) {
@@ -80,6 +82,11 @@ std::string CResourceManager::GetXmlPath(const std::string& name) const {
 std::string CResourceManager::GetIconFile(unsigned id) const {
     auto it = m_icons.find(id);
     return it == m_icons.end() ? std::string() : InResourceFolder(it->second);
+}
+
+const std::string* CResourceManager::GetDefaultAttributeList(const std::string& className) const {
+    auto it = m_defaults.find(ToLower(className));
+    return it == m_defaults.end() ? nullptr : &it->second;
 }
 
 bool CResourceManager::LoadLanguage(const std::string& file) {
@@ -121,6 +128,7 @@ std::string CResourceManager::Translate(const std::string& key) const {
 void CResourceManager::Release() {
     m_xmls.clear();
     m_icons.clear();
+    m_defaults.clear();
     m_texts.clear();
     m_sLanguage.clear();
     m_pQuery = nullptr;

@@ -4,7 +4,8 @@
 //
 // res.xml:   <Res> <Font id="0" name="Noto Sans" size="13" bold="false" default="true"/>
 //                  <Xml name="XML_MAIN" file="XML/main.xml"/>
-//                  <Icon id="107" file="images/app.png"/> </Res>
+//                  <Icon id="107" file="images/app.png"/>
+//                  <Default name="Button" value="textcolor=&quot;#FFE8E8E8&quot;"/> </Res>
 // language:  <Language> <Text id="Key_Set" value="..."/> </Language>
 #pragma once
 
@@ -27,6 +28,9 @@ public:
     // The image file of an icon resource number (<Icon id="107" file="..."/>),
     // empty when the description names none.
     std::string GetIconFile(unsigned id) const;
+    // Attributes every control of a class starts with (<Default name="Button"
+    // value="..."/>); a window's own defaults take precedence.
+    const std::string* GetDefaultAttributeList(const std::string& className) const;
 
     // Replaces the current translations with those of a language file in the
     // resource folder.
@@ -44,6 +48,7 @@ public:
 private:
     std::unordered_map<std::string, std::string> m_xmls;
     std::unordered_map<unsigned, std::string> m_icons;
+    std::unordered_map<std::string, std::string> m_defaults;
     std::unordered_map<std::string, std::string> m_texts;
     std::string m_sLanguage;
     IQueryControlText* m_pQuery = nullptr;

@@ -114,3 +114,30 @@ TEST_F(ListAndComboTest, ComboDropDownPicksAnItemAndGivesItsItemsBack) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ListBuildTest, AnItemBuiltAsSelectedBecomesTheSelection) {
+    uitest::EnsureApp();
+    for (const char* owner : {"Combo", "List"}) {
+        SCOPED_TRACE(owner);
+        std::string xml = std::string("<") + owner +
+                          " name=\"o\"><ListLabelElement text=\"a\"/>"
+                          "<ListLabelElement text=\"b\" selected=\"true\"/>"
+                          "<ListLabelElement text=\"c\"/></" +
+                          owner + ">";
+        CPaintManagerUI pm;
+        CDialogBuilder builder;
+        CControlUI* root = builder.Create(xml, {}, nullptr, &pm);
+        ASSERT_NE(root, nullptr);
+        pm.AttachDialog(root);
+        auto* list = dynamic_cast<IListOwnerUI*>(root);
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->GetCurSel(), 1);
+        ASSERT_TRUE(list->SelectItem(2));
+        EXPECT_FALSE(dynamic_cast<IListItemUI*>(pm.FindControl<CContainerUI>("o")->GetItemAt(1))
+                         ->IsSelected());
+    }
+}
+
+}  // namespace

@@ -203,6 +203,11 @@ bool HidInterface::UnpackInputReport(const uint8_t* report, uint32_t length) {
                                      report, length);
 }
 
+bool HidInterface::PathPresent(const std::string& path) {
+    std::shared_ptr<platform::HidBackend> backend = ActiveBackend();
+    return backend && backend->IsPresent(path);
+}
+
 uint16_t HidInterface::ParseVid(std::string_view path) {
     return ParseField(path, "vid_");
 }

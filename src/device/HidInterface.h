@@ -53,6 +53,10 @@ public:
     // Fills the input items from one input report (first byte = report ID).
     bool UnpackInputReport(const uint8_t* report, uint32_t length);
 
+    // The presence check of discovery: true while the device behind the path
+    // is there, without opening it for I/O.
+    static bool PathPresent(const std::string& path);
+
     static uint16_t ParseVid(std::string_view path);
     static uint16_t ParsePid(std::string_view path);
     static uint16_t ParseInterfaceNumber(std::string_view path);

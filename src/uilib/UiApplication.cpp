@@ -5,11 +5,7 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QLabel>
-#include <QScreen>
 #include <QSocketNotifier>
-#include <QVBoxLayout>
-#include <QWidget>
 
 namespace uilib {
 namespace {
@@ -33,7 +29,6 @@ CUiApplication::CUiApplication(int& argc, char** argv, const std::string& name) 
 }
 
 CUiApplication::~CUiApplication() {
-    m_placeholder.reset();
     m_app.reset();
 }
 
@@ -62,22 +57,6 @@ void CUiApplication::QuitOnTerminationSignals() {
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
-}
-
-void CUiApplication::ShowPlaceholderWindow(const std::string& caption, int width, int height) {
-    m_placeholder = std::make_unique<QWidget>();
-    m_placeholder->setWindowTitle(QString::fromStdString(caption));
-    m_placeholder->resize(width, height);
-    m_placeholder->setStyleSheet("background:#15171c; color:#e8e8e8;");
-    auto* layout = new QVBoxLayout(m_placeholder.get());
-    auto* label = new QLabel(QString::fromStdString(caption), m_placeholder.get());
-    label->setAlignment(Qt::AlignCenter);
-    layout->addWidget(label);
-    if (QScreen* screen = QApplication::primaryScreen()) {
-        QRect area = screen->availableGeometry();
-        m_placeholder->move(area.center() - QPoint(width / 2, height / 2));
-    }
-    m_placeholder->show();
 }
 
 }  // namespace uilib

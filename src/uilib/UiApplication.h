@@ -6,7 +6,6 @@
 #include <string>
 
 class QApplication;
-class QWidget;
 
 namespace uilib {
 
@@ -25,13 +24,8 @@ public:
     // (releases its instance lock and bus socket) instead of dying mid-way.
     void QuitOnTerminationSignals();
 
-    // A plain window with a caption, centred on the screen; stands in until the
-    // main window exists.
-    void ShowPlaceholderWindow(const std::string& caption, int width, int height);
-
 private:
     std::unique_ptr<QApplication> m_app;
-    std::unique_ptr<QWidget> m_placeholder;
 };
 
 }  // namespace uilib

@@ -10,7 +10,15 @@
 #include "platform/Paths.h"
 #include "platform/RegisteredMessage.h"
 #include "platform/Trace.h"
+#include "uilib/ControlFactory.h"
+#include "uilib/PaintManagerUI.h"
+#include "uilib/PrivateFonts.h"
+#include "uilib/ResourceManager.h"
 #include "uilib/UiApplication.h"
+#include "uilib/WindowImplBase.h"
+
+#include <QTimer>
+#include <string>
 
 namespace app {
 namespace {
@@ -29,6 +37,68 @@ void NotifyRunningInstance() {
     }
 }
 
+// The private fonts, loaded in this order from "Font" beside the program; a
+// missing file is skipped.
+const char* const kFontFiles[] = {"Simplified_Chinese.ttf", "Predator-Regular.otf",
+                                  "NotoSansThai-Regular.ttf", "NotoSansCJKtc-Regular.otf"};
+
+// WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION |
+// WS_SYSMENU | WS_MINIMIZEBOX; the window is shown once it is centred.
+constexpr uint32_t kMainWindowStyle = 0x96CA0000;
+constexpr int kMainWindowWidth = 800;
+constexpr int kMainWindowHeight = 572;
+constexpr unsigned kIconResource = 107;
+
+// The program's own control classes, registered so that layouts can name them.
+// Each class is added here, in the order of the start-up table, when it exists.
+void RegisterControlClasses() {}
+
+// Stands in for the main window until it exists: the skin's main layout with
+// its caption buttons. It comes to the front when a second start asks, and
+// ends the program when closed.
+class CStartupWnd : public DuiLib::WindowImplBase {
+public:
+    std::string GetWindowClassName() const override { return "MainWnd"; }
+    unsigned GetClassStyle() const override { return 8; }
+    std::string GetSkinFile() override { return "XML_MAIN"; }
+
+    void InitWindow() override {
+        platform::Trace("InitWindow");
+        DuiLib::CResourceManager::GetInstance().LoadLanguage("lan_cn.xml");
+        SetIcon(kIconResource);
+    }
+
+    void OnClick(DuiLib::TNotifyUI& msg) override {
+        const std::string& name = msg.pSender->GetName();
+        if (name == "closebtn") {
+            Close(DuiLib::IDOK);
+        } else if (name == "minbtn") {
+            SendMessage(DuiLib::WM_SYSCOMMAND, DuiLib::SC_MINIMIZE);
+        }
+    }
+
+    DuiLib::LRESULT HandleCustomMessage(DuiLib::UINT msg, DuiLib::WPARAM, DuiLib::LPARAM,
+                                        bool& handled) override {
+        if (msg == Messages().broadcast) {
+            handled = true;
+            ShowWindow(true, true);
+        }
+        return 0;
+    }
+
+    void OnFinalMessage(DuiLib::HWND) override { uilib::CUiApplication::Quit(0); }
+};
+
+// "--screenshot FILE": paint the main window into FILE once it is up, then end.
+std::string ScreenshotPath(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::string(argv[i]) == "--screenshot") {
+            return argv[i + 1];
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
@@ -36,6 +106,11 @@ int RunProgram(int argc, char** argv) {
     // Before anything is created that a signal must not leave behind (the
     // instance lock, the bus socket).
     application.QuitOnTerminationSignals();
+
+    DuiLib::CPrivateFonts fonts;
+    for (const char* file : kFontFiles) {
+        fonts.Load((platform::FontFolder() / file).string());
+    }
 
     uint32_t broadcast = RegisterBroadcastMessage();
     platform::TraceF("软件标示：%d", static_cast<int>(broadcast));
@@ -56,16 +131,51 @@ int RunProgram(int argc, char** argv) {
                      platform::BusSocketPath(kAppTitle).c_str());
         return 0;
     }
-    bus.SetHandler([](uint32_t, const platform::BusMessage&) {});
 
+    DuiLib::CPaintManagerUI::SetInstancePath(platform::ProgramFolder().string() + "/");
+    DuiLib::CPaintManagerUI::SetResourcePath(platform::SkinFolder().string() + "/");
+    DuiLib::CResourceManager::GetInstance().LoadResource("res.xml");
+
+    RegisterControlClasses();
     RegisterAllMessages();
     platform::UserDataFolder();
 
-    application.ShowPlaceholderWindow(kAppTitle, 800, 572);
+    auto* mainWnd = new CStartupWnd();
+    DuiLib::HWND hwnd = mainWnd->Create({}, kAppTitle, kMainWindowStyle & ~DuiLib::WS_VISIBLE, 0, 0,
+                                        0, kMainWindowWidth, kMainWindowHeight);
+    if (!hwnd || !mainWnd->IsSkinLoaded()) {
+        std::fprintf(stderr, "Zentor Keyboard: the main window could not be created from %s\n",
+                     platform::SkinFolder().string().c_str());
+        delete mainWnd;
+        return 0;
+    }
+    // Registered messages from other processes reach the main window as
+    // posted window messages.
+    bus.SetHandler([hwnd](uint32_t number, const platform::BusMessage& message) {
+        DuiLib::PostMessage(hwnd, number, static_cast<DuiLib::WPARAM>(message.wParam),
+                            static_cast<DuiLib::LPARAM>(message.lParam));
+    });
+    mainWnd->CenterWindow();
+    mainWnd->ShowWindow(true);
+
+    std::string screenshot = ScreenshotPath(argc, argv);
+    if (!screenshot.empty()) {
+        QTimer::singleShot(800, [mainWnd, screenshot] {
+            if (!mainWnd->GetPaintManager().RenderToPng(screenshot)) {
+                std::fprintf(stderr, "Zentor Keyboard: cannot write %s\n", screenshot.c_str());
+            }
+            mainWnd->Close(DuiLib::IDOK);
+        });
+    }
+
     application.Run();
 
+    bus.SetHandler([](uint32_t, const platform::BusMessage&) {});
+    delete mainWnd;
+    DuiLib::CResourceManager::GetInstance().Release();
     bus.Close();
     instance.Release();
+    fonts.RemoveAll();
     return 0;
 }
 

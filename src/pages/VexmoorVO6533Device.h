@@ -1,0 +1,17 @@
+// CVexmoorVO6533Device: the page of the VO6533 headset. It runs the page base's behaviour; its own
+// device operations are added with the device's support.
+#pragma once
+
+#include "pages/VexmoorUSBDevice.h"
+
+namespace pages {
+
+class CVexmoorVO6533Device : public CVexmoorUSBDevice {
+public:
+    CVexmoorVO6533Device();
+
+    std::string GetClass() const override;
+    void* GetInterface(const std::string& name) override;
+};
+
+}  // namespace pages

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStaticText>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <mutex>
@@ -33,6 +35,21 @@ std::unordered_map<std::string, std::unique_ptr<CachedImage>>& ImageCache() {
 
 std::unordered_map<std::string, TDrawInfo>& DrawInfoCache() {
     static std::unordered_map<std::string, TDrawInfo> cache;
+    return cache;
+}
+
+// Nine-part images drawn at a size, kept so that a repaint draws each one
+// with a single copy.
+constexpr size_t kMaxComposed = 1024;
+std::unordered_map<std::string, QPixmap>& ComposedCache() {
+    static std::unordered_map<std::string, QPixmap> cache;
+    return cache;
+}
+
+// Laid-out single-line texts by font and text.
+constexpr size_t kMaxTexts = 4096;
+std::unordered_map<std::string, QStaticText>& TextCache() {
+    static std::unordered_map<std::string, QStaticText> cache;
     return cache;
 }
 
@@ -127,6 +144,24 @@ void DrawPart(QPainter& p, const QPixmap& pixmap, const QRect& dest, const QRect
         }
     }
     p.restore();
+}
+
+void DrawNine(QPainter& p, const QPixmap& pixmap, const QRect& d, const QRect& s, const UiRect& c,
+              bool hole) {
+    int dx[4] = {d.left(), d.left() + c.left, d.left() + d.width() - c.right, d.left() + d.width()};
+    int dy[4] = {d.top(), d.top() + c.top, d.top() + d.height() - c.bottom, d.top() + d.height()};
+    int sx[4] = {s.left(), s.left() + c.left, s.left() + s.width() - c.right, s.left() + s.width()};
+    int sy[4] = {s.top(), s.top() + c.top, s.top() + s.height() - c.bottom, s.top() + s.height()};
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            if (row == 1 && col == 1 && hole) {
+                continue;
+            }
+            QRect dp(dx[col], dy[row], dx[col + 1] - dx[col], dy[row + 1] - dy[row]);
+            QRect sp(sx[col], sy[row], sx[col + 1] - sx[col], sy[row + 1] - sy[row]);
+            DrawPart(p, pixmap, dp, sp, false, false);
+        }
+    }
 }
 
 }  // namespace
@@ -225,10 +260,45 @@ void CRenderEngine::DrawText(HDC hDC, const UiRect& rc, const std::string& text,
         hDC->drawText(box, flags | Qt::TextWordWrap, qtext);
         return;
     }
+    QFontMetrics metrics(qfont);
     if (style & DT_END_ELLIPSIS) {
-        qtext = QFontMetrics(qfont).elidedText(qtext, Qt::ElideRight, box.width());
+        qtext = metrics.elidedText(qtext, Qt::ElideRight, box.width());
     }
-    hDC->drawText(box, flags | Qt::TextSingleLine, qtext);
+    auto& cache = TextCache();
+    if (cache.size() > kMaxTexts) {
+        cache.clear();
+    }
+    std::string key = std::to_string(font) + '\x1f' + qtext.toStdString();
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        QStaticText prepared(qtext);
+        prepared.setTextFormat(Qt::PlainText);
+        prepared.setPerformanceHint(QStaticText::AggressiveCaching);
+        prepared.prepare(QTransform(), qfont);
+        it = cache.emplace(std::move(key), std::move(prepared)).first;
+    }
+    QSizeF size = it->second.size();
+    double x = box.left();
+    if (flags & Qt::AlignHCenter) {
+        x += (box.width() - size.width()) / 2.0;
+    } else if (flags & Qt::AlignRight) {
+        x += box.width() - size.width();
+    }
+    double y = box.top();
+    if (flags & Qt::AlignVCenter) {
+        y += (box.height() - size.height()) / 2.0;
+    } else if (flags & Qt::AlignBottom) {
+        y += box.height() - size.height();
+    }
+    bool overflows = size.width() > box.width() || size.height() > box.height();
+    if (overflows) {
+        hDC->save();
+        hDC->setClipRect(box, Qt::IntersectClip);
+    }
+    hDC->drawStaticText(QPointF(std::round(x), std::round(y)), it->second);
+    if (overflows) {
+        hDC->restore();
+    }
 }
 
 UiSize CRenderEngine::MeasureText(const std::string& text, int font, int maxWidth) {
@@ -280,6 +350,7 @@ bool CRenderEngine::ImageExists(const std::string& file) {
 
 void CRenderEngine::FlushImages() {
     ImageCache().clear();
+    ComposedCache().clear();
     DrawInfoCache().clear();
 }
 
@@ -343,6 +414,36 @@ bool CRenderEngine::DrawImageString(HDC hDC, CPaintManagerUI*, const UiRect& rcI
     QRect s = ToQRect(source);
     if (c == UiRect{}) {
         DrawPart(*hDC, *pixmap, d, s, info.bTiledX, info.bTiledY);
+    } else if (!useColor && !info.bTiledX && !info.bTiledY) {
+        auto& cache = ComposedCache();
+        std::string key = info.sFile + '|' + std::to_string(s.left()) + ',' +
+                          std::to_string(s.top()) + ',' + std::to_string(s.width()) + ',' +
+                          std::to_string(s.height()) + '|' + std::to_string(c.left) + ',' +
+                          std::to_string(c.top) + ',' + std::to_string(c.right) + ',' +
+                          std::to_string(c.bottom) + (info.bHole ? "h" : "") + '|' +
+                          std::to_string(d.width()) + 'x' + std::to_string(d.height()) + '@' +
+                          std::to_string(hDC->transform().m11());
+        auto it = cache.find(key);
+        if (it == cache.end()) {
+            if (cache.size() > kMaxComposed) {
+                cache.clear();
+            }
+            // Composed at the painter's scale so it stays sharp at any DPI.
+            double scale = std::max(1.0, hDC->transform().m11());
+            QImage composed(static_cast<int>(d.width() * scale),
+                            static_cast<int>(d.height() * scale),
+                            QImage::Format_ARGB32_Premultiplied);
+            composed.fill(Qt::transparent);
+            {
+                QPainter p(&composed);
+                p.setRenderHint(QPainter::SmoothPixmapTransform);
+                p.scale(scale, scale);
+                DrawNine(p, *pixmap, QRect(0, 0, d.width(), d.height()), s, c, info.bHole);
+            }
+            composed.setDevicePixelRatio(scale);
+            it = cache.emplace(std::move(key), QPixmap::fromImage(composed)).first;
+        }
+        hDC->drawPixmap(d.topLeft(), it->second);
     } else {
         // Nine parts: corners keep their size, edges stretch one way, the
         // middle both ways (or stays empty with hole).

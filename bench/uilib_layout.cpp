@@ -1,0 +1,127 @@
+// The UI library's costs that decide how the program feels: building a layout
+// of 500 controls, a full repaint of a 1000 x 640 window holding 300 visible
+// controls, and a repaint of a region holding 200 of them.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdlib>
+#include <string>
+
+#include "uilib/DialogBuilder.h"
+#include "uilib/PaintManagerUI.h"
+#include "uilib/ResourceManager.h"
+
+using namespace DuiLib;
+
+namespace {
+
+void EnsureApp() {
+    static int argc = 1;
+    static char name[] = "bench_uilib";
+    static char* argv[] = {name, nullptr};
+    if (QGuiApplication::instance() == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        new QGuiApplication(argc, argv);
+        CPaintManagerUI::SetResourcePath(std::string(ZENTOR_SOURCE_DIR) + "/skin/");
+        CResourceManager::GetInstance().LoadResource("res.xml");
+    }
+}
+
+// rows x columns cells of 64 x 32 in a 1000 x 640 window; every cell is a
+// button with the skin's images and a text, or a label.
+std::string GridLayout(int rows, int columns) {
+    std::string xml =
+        "<Window size=\"1000,640\"><VerticalLayout bkcolor=\"#FF15171C\" inset=\"4,4,4,4\">";
+    for (int r = 0; r < rows; ++r) {
+        xml +=
+            "<HorizontalLayout height=\"" + std::to_string(600 / rows) + "\" childpadding=\"2\">";
+        for (int c = 0; c < columns; ++c) {
+            std::string name = "cell_" + std::to_string(r * columns + c);
+            if ((r + c) % 2 == 0) {
+                xml += "<Button name=\"" + name + "\" text=\"Key " + std::to_string(c) + "\"/>";
+            } else {
+                xml += "<Label name=\"" + name + "\" text=\"Label\" align=\"center\"/>";
+            }
+        }
+        xml += "</HorizontalLayout>";
+    }
+    return xml + "</VerticalLayout></Window>";
+}
+
+// 500 controls in nested layouts, as a busy settings page is built.
+std::string FiveHundredControls() {
+    std::string xml = "<Window size=\"1000,640\"><VerticalLayout vscrollbar=\"true\">";
+    int count = 1;
+    for (int block = 0; block < 50; ++block) {
+        xml += "<HorizontalLayout height=\"30\" childpadding=\"4\">";
+        ++count;
+        for (int i = 0; i < 3; ++i, ++count) {
+            xml += "<Option name=\"op_" + std::to_string(count) + "\" group=\"g" +
+                   std::to_string(block) + "\" text=\"Option\" width=\"80\"/>";
+        }
+        for (int i = 0; i < 3; ++i, ++count) {
+            xml +=
+                "<Label name=\"lb_" + std::to_string(count) + "\" text=\"Key_Set\" width=\"60\"/>";
+        }
+        xml += "<Slider name=\"sl_" + std::to_string(count++) +
+               "\" min=\"0\" max=\"100\" value=\"40\"/>";
+        xml += "<Button name=\"bt_" + std::to_string(count++) + "\" text=\"OK\" width=\"60\"/>";
+        xml += "<Edit name=\"ed_" + std::to_string(count++) + "\" width=\"80\"/>";
+        xml += "</HorizontalLayout>";
+    }
+    return xml + "</VerticalLayout></Window>";
+}
+
+void BM_Build500Controls(benchmark::State& state) {
+    EnsureApp();
+    std::string xml = FiveHundredControls();
+    for (auto _ : state) {
+        CPaintManagerUI pm;
+        CDialogBuilder builder;
+        CControlUI* root = builder.Create(xml, {}, nullptr, &pm);
+        pm.AttachDialog(root);
+        pm.UpdateLayout();
+        benchmark::DoNotOptimize(root);
+    }
+}
+BENCHMARK(BM_Build500Controls)->Unit(benchmark::kMillisecond);
+
+struct PaintFixture {
+    PaintFixture() : image(1000, 640, QImage::Format_ARGB32_Premultiplied) {
+        EnsureApp();
+        CDialogBuilder builder;
+        pm.AttachDialog(builder.Create(GridLayout(20, 15), {}, nullptr, &pm));
+        pm.SetClientSize(1000, 640);
+        pm.UpdateLayout();
+    }
+    void Paint(const UiRect& rc) {
+        QPainter painter(&image);
+        painter.setClipRect(QRect(rc.left, rc.top, rc.Width(), rc.Height()));
+        pm.Paint(&painter, rc);
+    }
+    CPaintManagerUI pm;
+    QImage image;
+};
+
+void BM_FullRepaint300Controls(benchmark::State& state) {
+    PaintFixture fixture;
+    for (auto _ : state) {
+        fixture.Paint({0, 0, 1000, 640});
+    }
+}
+BENCHMARK(BM_FullRepaint300Controls)->Unit(benchmark::kMillisecond);
+
+void BM_RegionRepaint200Controls(benchmark::State& state) {
+    PaintFixture fixture;
+    // The first 10 columns of the 20 rows: 200 controls.
+    const UiRect& last = fixture.pm.FindControl("cell_9")->GetPos();
+    UiRect region{0, 0, last.right, 640};
+    for (auto _ : state) {
+        fixture.Paint(region);
+    }
+}
+BENCHMARK(BM_RegionRepaint200Controls)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -133,9 +133,9 @@ void CPaintManagerUI::SetInitSize(int cx, int cy) {
     SetClientSize(cx, cy);
 }
 
-void CPaintManagerUI::SetClientSize(int cx, int cy) {
+bool CPaintManagerUI::SetClientSize(int cx, int cy) {
     if (m_clientSize.cx == cx && m_clientSize.cy == cy) {
-        return;
+        return false;
     }
     m_clientSize = {cx, cy};
     NeedUpdate();
@@ -143,6 +143,7 @@ void CPaintManagerUI::SetClientSize(int cx, int cy) {
     if (m_root != nullptr) {
         SendNotify(m_root, "windowsize");
     }
+    return true;
 }
 
 bool CPaintManagerUI::SetDPI(int dpi) {

@@ -54,7 +54,8 @@ public:
     UiSize GetInitSize() const { return m_initSize; }
     void SetInitSize(int cx, int cy);
     UiSize GetClientSize() const { return m_clientSize; }
-    void SetClientSize(int cx, int cy);
+    // False when the size was already this one.
+    bool SetClientSize(int cx, int cy);
     UiRect GetCaptionRect() const { return m_rcCaption; }
     void SetCaptionRect(const UiRect& rc) { m_rcCaption = rc; }
     UiSize GetRoundCorner() const { return m_roundCorner; }

@@ -151,7 +151,10 @@ void CWindowWnd::SetWindowPos(int x, int y, int cx, int cy) {
     if (m_widget == nullptr) {
         return;
     }
-    m_pm.SetClientSize(cx, cy);
+    // A window placed at its layout's own size still hears "windowsize".
+    if (!m_pm.SetClientSize(cx, cy) && m_pm.GetRoot() != nullptr) {
+        m_pm.SendNotify(m_pm.GetRoot(), "windowsize");
+    }
     m_widget->setGeometry(m_pm.ScaleValue(x), m_pm.ScaleValue(y), m_pm.ScaleValue(cx),
                           m_pm.ScaleValue(cy));
 }

@@ -42,6 +42,7 @@ protected:
         uitest::EnsureApp();
         wnd.Create({}, "test", 0, 0);
         wnd.GetPaintManager().UpdateLayout();
+        wnd.recorder.events.clear();
     }
     CPaintManagerUI& pm() { return wnd.GetPaintManager(); }
     TestWnd wnd;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <atomic>
 #include <thread>
@@ -70,15 +72,17 @@ protected:
     void SetUp() override { uitest::EnsureApp(); }
 };
 
-TEST_F(WindowTest, CreateBuildsTheSkinThenInitWindowThenWindowInit) {
+TEST_F(WindowTest, CreateBuildsTheSkinThenInitWindowThenSizeAndWindowInit) {
     MessageWnd wnd;
     ASSERT_TRUE(wnd.Create({}, "Messages", 0, 0));
-    EXPECT_EQ(wnd.order, std::vector<std::string>{"InitWindow"});
+    EXPECT_EQ(wnd.order, (std::vector<std::string>{"InitWindow", "windowsize"}));
     ASSERT_NE(wnd.GetPaintManager().FindControl("ok"), nullptr);
     CUiTestDriver::ProcessEvents(20);
-    ASSERT_GE(wnd.order.size(), 2u);
-    EXPECT_EQ(wnd.order[1], "windowinit");
+    EXPECT_EQ(wnd.order, (std::vector<std::string>{"InitWindow", "windowsize", "windowinit"}));
     EXPECT_EQ(wnd.GetWidget()->width(), 400);
+    wnd.SetWindowPos(0, 0, 500, 300);
+    EXPECT_EQ(wnd.order.back(), "windowsize");
+    EXPECT_EQ(wnd.GetPaintManager().GetClientSize().cx, 500);
 }
 
 TEST_F(WindowTest, SendFromAWorkerWaitsForTheUiThreadAndPostsKeepTheirOrder) {
@@ -162,6 +166,10 @@ TEST_F(WindowTest, DpiScalesTheWindowAndRejectsOtherValues) {
     // The layout keeps its unscaled size; only the drawing grows.
     EXPECT_EQ(pm.GetClientSize().cx, 1000);
     EXPECT_EQ(pm.ScaleValue(30), 45);
+    QTemporaryDir dir;
+    std::string png = dir.filePath("dpi.png").toStdString();
+    ASSERT_TRUE(pm.RenderToPng(png));
+    EXPECT_EQ(QImage(QString::fromStdString(png)).size(), QSize(1500, 960));
     CPaintManagerUI::SetAllDPI(48);
     EXPECT_EQ(wnd.GetWidget()->width(), 500);
 }

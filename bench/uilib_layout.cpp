@@ -1,9 +1,11 @@
 // The UI library's costs that decide how the program feels: building a layout
 // of 500 controls, a full repaint of a 1000 x 640 window holding 300 visible
-// controls, and a repaint of a region holding 200 of them.
+// controls, a repaint of a region holding 200 of them, and how many repaints
+// a window makes while a 5 ms timer invalidates one of its controls.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
@@ -12,6 +14,7 @@
 #include "uilib/DialogBuilder.h"
 #include "uilib/PaintManagerUI.h"
 #include "uilib/ResourceManager.h"
+#include "uilib/WindowImplBase.h"
 
 using namespace DuiLib;
 
@@ -21,9 +24,9 @@ void EnsureApp() {
     static int argc = 1;
     static char name[] = "bench_uilib";
     static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance() == nullptr) {
+    if (QApplication::instance() == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        new QGuiApplication(argc, argv);
+        new QApplication(argc, argv);
         CPaintManagerUI::SetResourcePath(std::string(ZENTOR_SOURCE_DIR) + "/skin/");
         CResourceManager::GetInstance().LoadResource("res.xml");
     }
@@ -123,5 +126,49 @@ void BM_RegionRepaint200Controls(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RegionRepaint200Controls)->Unit(benchmark::kMillisecond);
+
+class GridWnd : public WindowImplBase {
+public:
+    std::string GetWindowClassName() const override { return "GridWnd"; }
+    std::string GetSkinFile() override { return GridLayout(20, 15); }
+    void Notify(TNotifyUI& msg) override {
+        if (msg.sType == "timer") {
+            ++invalidations;
+            msg.pSender->Invalidate();
+        }
+    }
+    int invalidations = 0;
+};
+
+// Real time: a shown window, its event loop and a 5 ms timer that invalidates
+// a button each time. Reports repaints and invalidations per second.
+void BM_InvalidateEvery5ms(benchmark::State& state) {
+    EnsureApp();
+    GridWnd wnd;
+    wnd.Create({}, "bench", 0, 0);
+    wnd.ShowWindow(true);
+    CPaintManagerUI& pm = wnd.GetPaintManager();
+    CControlUI* cell = pm.FindControl("cell_0");
+    double seconds = 0;
+    int paints = 0;
+    int invalidations = 0;
+    for (auto _ : state) {
+        int paintsBefore = pm.GetPaintCount();
+        int invalidationsBefore = wnd.invalidations;
+        pm.SetTimer(cell, 1, 5);
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 500) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        }
+        pm.KillTimer(cell, 1);
+        seconds += clock.elapsed() / 1000.0;
+        paints += pm.GetPaintCount() - paintsBefore;
+        invalidations += wnd.invalidations - invalidationsBefore;
+    }
+    state.counters["repaints_per_s"] = paints / seconds;
+    state.counters["invalidations_per_s"] = invalidations / seconds;
+}
+BENCHMARK(BM_InvalidateEvery5ms)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace

@@ -51,6 +51,14 @@ const AttributeTable<CControlUI>& ControlAttributes() {
         {"borderround",
          [](CControlUI& c, const std::string& v) { c.SetBorderRound(ParseSize(v)); }},
         {"bkimage", [](CControlUI& c, const std::string& v) { c.SetBkImage(v); }},
+        {"cursor",
+         [](CControlUI& c, const std::string& v) {
+             c.SetCursor(EqualsNoCase(v, "hand")     ? kCursorHand
+                         : EqualsNoCase(v, "ibeam")  ? kCursorIBeam
+                         : EqualsNoCase(v, "sizewe") ? kCursorSizeWE
+                         : EqualsNoCase(v, "sizens") ? kCursorSizeNS
+                                                     : kCursorArrow);
+         }},
         {"foreimage", [](CControlUI& c, const std::string& v) { c.SetForeImage(v); }},
     };
     return table;

@@ -25,6 +25,9 @@ enum UiControlState {
     UISTATE_CAPTURED = 0x40,
 };
 
+// Pointer shapes a control asks for while the pointer is over it.
+enum UiCursor { kCursorArrow = 0, kCursorHand, kCursorIBeam, kCursorSizeWE, kCursorSizeNS };
+
 class CControlUI {
 public:
     using FindProc = std::function<bool(CControlUI*)>;
@@ -64,6 +67,8 @@ public:
     void SetKeyboardEnabled(bool enabled) { m_bKeyboardEnabled = enabled; }
     bool IsContextMenuUsed() const { return m_bMenuUsed; }
     void SetContextMenuUsed(bool used) { m_bMenuUsed = used; }
+    int GetCursor() const { return m_cursor; }
+    void SetCursor(int cursor) { m_cursor = cursor; }
     bool IsFocused() const;
     virtual void SetFocus();
     virtual bool Activate();
@@ -177,6 +182,7 @@ protected:
     std::string m_sBkImage;
     std::string m_sForeImage;
     unsigned m_uButtonState = 0;
+    int m_cursor = kCursorArrow;
 };
 
 }  // namespace DuiLib

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <unordered_map>
@@ -120,6 +121,37 @@ CControlUI* CDialogBuilder::Create(const std::string& xml, const std::string&,
     return root;
 }
 
+// <Include source="file" count="n"/>: the file's tree, n times (once by
+// default), in place of the element.
+CControlUI* CDialogBuilder::Include(QXmlStreamReader& xml, CControlUI* parent) {
+    long long line = xml.lineNumber();
+    std::string source = Attr(xml, "source");
+    int count = std::max(1, ParseInt(Attr(xml, "count"), 1));
+    xml.skipCurrentElement();
+    if (parent == nullptr) {
+        Report(line, "Include needs a parent control");
+        return nullptr;
+    }
+    if (++m_depth > kMaxIncludeDepth) {
+        Report(line, "Include nested too deep: " + source);
+        --m_depth;
+        return nullptr;
+    }
+    CControlUI* first = nullptr;
+    for (int i = 0; i < count; ++i) {
+        CDialogBuilder inner;
+        inner.m_depth = m_depth;
+        CControlUI* built = inner.Create(source, {}, m_callback, m_manager, parent);
+        m_reports.insert(m_reports.end(), inner.m_reports.begin(), inner.m_reports.end());
+        if (built == nullptr) {
+            break;
+        }
+        first = first != nullptr ? first : built;
+    }
+    --m_depth;
+    return first;
+}
+
 void CDialogBuilder::ApplyWindowAttributes(QXmlStreamReader& xml) {
     for (const QXmlStreamAttribute& attribute : xml.attributes()) {
         std::string name = ToLower(attribute.name().toString().toStdString());
@@ -182,9 +214,13 @@ CControlUI* CDialogBuilder::Parse(QXmlStreamReader& xml, CControlUI* parent) {
             xml.skipCurrentElement();
             continue;
         }
+        long long line = xml.lineNumber();
         CControlUI* control = BuildElement(xml, parent);
         if (control != nullptr && root == nullptr) {
             root = control;
+        } else if (control != nullptr && parent == nullptr) {
+            Report(line, "a layout holds one root control; '" + name + "' is left out");
+            delete control;
         }
         if (xml.hasError()) {
             break;
@@ -198,6 +234,9 @@ CControlUI* CDialogBuilder::Parse(QXmlStreamReader& xml, CControlUI* parent) {
 CControlUI* CDialogBuilder::BuildElement(QXmlStreamReader& xml, CControlUI* parent) {
     std::string className = xml.name().toString().toStdString();
     long long line = xml.lineNumber();
+    if (className == "Include") {
+        return Include(xml, parent);
+    }
     CControlUI* control = CreateBuiltIn(className);
     if (control == nullptr) {
         control = CControlFactory::GetInstance().CreateControl(className);

@@ -7,6 +7,7 @@
 // caller's callback. An unknown class, an unknown attribute or a missing image
 // is reported with file and line on the trace (and kept in Reports()); the
 // unknown element is skipped with its children, the rest is built.
+// <Include source="file" count="n"/> builds another layout file in its place.
 #pragma once
 
 #include <string>
@@ -39,6 +40,7 @@ public:
 private:
     CControlUI* Parse(QXmlStreamReader& xml, CControlUI* parent);
     CControlUI* BuildElement(QXmlStreamReader& xml, CControlUI* parent);
+    CControlUI* Include(QXmlStreamReader& xml, CControlUI* parent);
     void ApplyWindowAttributes(QXmlStreamReader& xml);
     void Report(long long line, const std::string& text);
 
@@ -46,6 +48,8 @@ private:
     IDialogBuilderCallback* m_callback = nullptr;
     CPaintManagerUI* m_manager = nullptr;
     std::vector<std::string> m_reports;
+    int m_depth = 0;
+    static constexpr int kMaxIncludeDepth = 8;
 };
 
 }  // namespace DuiLib

@@ -50,6 +50,7 @@ CEditUI::CEditUI() {
     m_uTextStyle = DT_SINGLELINE | DT_VCENTER;
     m_rcTextPadding = {8, 0, 8, 0};
     m_cxyBorderRound = {6, 6};
+    m_cursor = kCursorIBeam;
 }
 
 void* CEditUI::GetInterface(const std::string& name) {

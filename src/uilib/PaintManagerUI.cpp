@@ -477,6 +477,11 @@ void CPaintManagerUI::UpdateHot(UiPoint pt, uint16_t keyState) {
         SendEvent(hit, UIEVENT_MOUSEENTER, pt, keyState);
     }
     if (m_host != nullptr) {
+        static const Qt::CursorShape kShapes[] = {Qt::ArrowCursor, Qt::PointingHandCursor,
+                                                  Qt::IBeamCursor, Qt::SizeHorCursor,
+                                                  Qt::SizeVerCursor};
+        int cursor = hit != nullptr ? hit->GetCursor() : kCursorArrow;
+        m_host->setCursor(kShapes[cursor >= 0 && cursor <= kCursorSizeNS ? cursor : 0]);
         std::string tip = hit != nullptr ? hit->GetToolTip() : std::string();
         if (tip.empty()) {
             QToolTip::hideText();

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+#include <fstream>
+
 #include "UiTestSupport.h"
 #include "platform/Trace.h"
 #include "uilib/ButtonUI.h"
+#include "uilib/ContainerUI.h"
 #include "uilib/ControlFactory.h"
 #include "uilib/DialogBuilder.h"
 #include "uilib/LabelUI.h"
@@ -147,6 +151,43 @@ TEST_F(DialogBuilderTest, DefaultAttributesApplyBeforeTheElementsOwn) {
     EXPECT_EQ(pm.FindControl<CButtonUI>("a")->GetTextColor(), 0xFF112233u);
     EXPECT_EQ(pm.FindControl("a")->GetFixedHeight(), 30);
     EXPECT_EQ(pm.FindControl("b")->GetFixedHeight(), 40);
+}
+
+TEST_F(DialogBuilderTest, IncludeBuildsAnotherFileInPlaceAndStopsEndlessNesting) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    std::string saved = CPaintManagerUI::GetResourcePath();
+    CPaintManagerUI::SetResourcePath(dir.path().toStdString());
+    auto write = [&](const char* name, const char* text) {
+        std::ofstream(dir.filePath(name).toStdString()) << text;
+    };
+    write("row.xml",
+          "<HorizontalLayout height=\"20\"><Button text=\"in row\"/></HorizontalLayout>");
+    write("loop.xml", "<VerticalLayout><Include source=\"loop.xml\"/></VerticalLayout>");
+
+    CControlUI* root = Build(R"(<VerticalLayout><Label name="top"/>
+        <Include source="row.xml" count="3"/><Label name="bottom"/></VerticalLayout>)");
+    ASSERT_NE(root, nullptr);
+    EXPECT_TRUE(builder.Reports().empty());
+    auto* container = dynamic_cast<CContainerUI*>(root);
+    ASSERT_EQ(container->GetCount(), 5);
+    EXPECT_EQ(container->GetItemAt(3)->GetClass(), "HorizontalLayout");
+    EXPECT_EQ(container->GetItemAt(4)->GetName(), "bottom");
+
+    CDialogBuilder looping;
+    CControlUI* loop = looping.Create("loop.xml", {}, nullptr, &pm);
+    delete loop;
+    ASSERT_FALSE(looping.Reports().empty());
+    EXPECT_NE(looping.Reports().back().find("nested too deep"), std::string::npos);
+    CPaintManagerUI::SetResourcePath(saved);
+}
+
+TEST_F(DialogBuilderTest, ASecondRootIsReportedAndLeftOut) {
+    CControlUI* root = Build("<Window><Label name=\"one\"/>\n<Label name=\"two\"/></Window>");
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->GetName(), "one");
+    ASSERT_EQ(builder.Reports().size(), 1u);
+    EXPECT_NE(builder.Reports()[0].find("(2): a layout holds one root"), std::string::npos);
 }
 
 }  // namespace

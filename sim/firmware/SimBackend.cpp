@@ -369,6 +369,31 @@ void SimBackend::PushInput(int port, const std::vector<uint8_t>& report) {
     m_core->changed.notify_all();
 }
 
+void SimBackend::SetPowerStatus(int port, uint8_t battery, uint8_t state) {
+    std::lock_guard<std::mutex> lock(m_core->mutex);
+    auto it = m_core->ports.find(port);
+    if (it != m_core->ports.end()) {
+        it->second.device->Status()[0] = battery;
+        it->second.device->Status()[1] = state;
+    }
+}
+
+bool SimBackend::Describe(const std::string& path, SimKind& kind, SimPath& via) const {
+    std::lock_guard<std::mutex> lock(m_core->mutex);
+    for (const auto& [number, port] : m_core->ports) {
+        for (const UsbInterface& usb : port.interfaces) {
+            for (const Collection& collection : usb.collections) {
+                if (collection.path == path) {
+                    kind = port.device->Kind();
+                    via = port.path;
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
 std::shared_ptr<FirmwareModel> SimBackend::DeviceAt(int port) const {
     std::lock_guard<std::mutex> lock(m_core->mutex);
     auto it = m_core->ports.find(port);

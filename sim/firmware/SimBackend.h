@@ -57,6 +57,13 @@ public:
     // Queues an input report for every open collection of the port that owns
     // its report ID (the first byte).
     void PushInput(int port, const std::vector<uint8_t>& report);
+    // The status block the device reports: battery level in percent and power
+    // state (0, 1 charging, 2).
+    void SetPowerStatus(int port, uint8_t battery, uint8_t state);
+
+    // The kind of device and the path behind one of its collection paths;
+    // false when no plugged port has that path.
+    bool Describe(const std::string& path, SimKind& kind, SimPath& via) const;
 
     std::shared_ptr<FirmwareModel> DeviceAt(int port) const;
     // Every path of the port's collections, in enumeration order.

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "app/RegisteredMessages.h"
+#include "app/SimulatedDevices.h"
 #include "platform/InstanceLock.h"
 #include "platform/MessageBus.h"
 #include "platform/Paths.h"
@@ -140,6 +141,13 @@ int RunProgram(int argc, char** argv) {
     RegisterAllMessages();
     platform::UserDataFolder();
 
+    // "--simulate ...": simulated devices take the place of the HID layer
+    // before anything looks for devices.
+    SimulatedDevices simulated;
+    if (!simulated.InstallFromCommandLine(argc, argv)) {
+        return 0;
+    }
+
     auto* mainWnd = new CStartupWnd();
     DuiLib::HWND hwnd = mainWnd->Create({}, kAppTitle, kMainWindowStyle & ~DuiLib::WS_VISIBLE, 0, 0,
                                         0, kMainWindowWidth, kMainWindowHeight);
@@ -151,7 +159,10 @@ int RunProgram(int argc, char** argv) {
     }
     // Registered messages from other processes reach the main window as
     // posted window messages.
-    bus.SetHandler([hwnd](uint32_t number, const platform::BusMessage& message) {
+    bus.SetHandler([hwnd, &simulated](uint32_t number, const platform::BusMessage& message) {
+        if (simulated.HandleBusMessage(message)) {
+            return;
+        }
         DuiLib::PostMessage(hwnd, number, static_cast<DuiLib::WPARAM>(message.wParam),
                             static_cast<DuiLib::LPARAM>(message.lParam));
     });

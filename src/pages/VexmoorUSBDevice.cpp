@@ -110,10 +110,15 @@ DuiLib::CControlUI* CVexmoorUSBDevice::GetLightButton(int n) const {
 }
 
 std::filesystem::path CVexmoorUSBDevice::UserDataFolder() const {
-    return platform::DeviceDataFolder(m_deviceFolder);
+    if (m_userDataRoot.empty()) {
+        return platform::DeviceDataFolder(m_deviceFolder);
+    }
+    const std::filesystem::path folder = m_userDataRoot / m_deviceFolder;
+    platform::EnsureFolder(folder);
+    return folder;
 }
 std::filesystem::path CVexmoorUSBDevice::DefaultDataFolder() const {
-    return platform::DefaultDataFolder();
+    return m_defaultDataRoot.empty() ? platform::DefaultDataFolder() : m_defaultDataRoot;
 }
 std::filesystem::path CVexmoorUSBDevice::DefaultProfilePath() const {
     return DefaultDataFolder() / (m_deviceFolder + ".Json");

@@ -90,7 +90,13 @@ public:
     const std::vector<std::string>& AreaLightNames() const { return m_areaLightNames; }
     const std::vector<std::string>& UserPresetNames() const { return m_userPresetNames; }
 
-    // Data folders and files of the page.
+    // Data folders and files of the page. The folders are the program's
+    // unless other roots are given (tools and tests run without them).
+    void SetDataRoots(const std::filesystem::path& defaultData,
+                      const std::filesystem::path& userData) {
+        m_defaultDataRoot = defaultData;
+        m_userDataRoot = userData;
+    }
     std::filesystem::path UserDataFolder() const;
     std::filesystem::path DefaultDataFolder() const;
     std::filesystem::path DefaultProfilePath() const;
@@ -252,6 +258,8 @@ private:
     std::array<std::unique_ptr<EventSlot>, kEventSlots> m_events;
     std::shared_ptr<DuiLib::CWindowChannel> m_pageChannel;
     std::array<uint8_t, 512> m_pushBuffer{};
+    std::filesystem::path m_defaultDataRoot;
+    std::filesystem::path m_userDataRoot;
 };
 
 }  // namespace pages

@@ -106,6 +106,15 @@ bool DeviceDiscovery::Pass() {
     return true;
 }
 
+bool DeviceDiscovery::Held(const std::string& path) const {
+    for (const DeviceIdentity& entry : m_devices) {
+        if (entry.present != 0 && entry.path == path) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool DeviceDiscovery::AnyAbsent() const {
     for (const DeviceIdentity& entry : m_devices) {
         if (Absent(entry)) {
@@ -146,8 +155,11 @@ bool DeviceDiscovery::Scan() {
         const uint16_t pid = device::HidInterface::ParsePid(path);
         const uint16_t mi = device::HidInterface::ParseInterfaceNumber(path);
         const uint16_t col = device::HidInterface::ParseCollection(path);
+        // A path already given to an entry is not given to a second one: rows
+        // that share every HID field would otherwise take turns claiming it.
+        const bool held = Held(path);
         bool wanted = false;
-        for (std::size_t i = 0; i < table.size(); ++i) {
+        for (std::size_t i = 0; !held && i < table.size(); ++i) {
             wanted = wanted || (SameFour(table[i], vid, pid, mi, col) &&
                                 SameFour(m_devices[i], vid, pid, mi, col) && Absent(m_devices[i]));
         }

@@ -86,6 +86,7 @@ private:
     void CheckAccess();
     int FreeEntryFor(const device::DeviceIdentity& probed, uint16_t kindHint) const;
     bool AnyAbsent() const;
+    bool Held(const std::string& path) const;
 
     IDiscoverySink& m_sink;
     DeviceList m_devices;

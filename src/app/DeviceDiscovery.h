@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -71,9 +72,9 @@ public:
     // Where the access check looks (tests give a fake sysfs and /dev).
     void SetAccessFolders(platform::HidAccessFolders folders);
 
-    // Counters, for tests and the benchmark.
-    int Enumerations() const { return m_enumerations; }
-    int Probes() const { return m_probes; }
+    // Counters, for tests and the benchmark; readable while the worker runs.
+    int Enumerations() const { return m_enumerations.load(); }
+    int Probes() const { return m_probes.load(); }
 
     // The notice about a supported device this user may not open: true and
     // the text the first time there is one, false ever after.
@@ -98,8 +99,8 @@ private:
     int m_settle = 0;
     bool m_retryProbes = false;
     bool m_firstScanDone = false;
-    int m_enumerations = 0;
-    int m_probes = 0;
+    std::atomic<int> m_enumerations{0};
+    std::atomic<int> m_probes{0};
 
     platform::HidAccessFolders m_accessFolders;
     std::mutex m_noticeMutex;

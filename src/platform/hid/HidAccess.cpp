@@ -77,7 +77,13 @@ std::vector<HidNodeAccess> ListHidrawNodes(const HidAccessFolders& folders) {
         return nodes;
     }
     const auto tryOpen = folders.tryOpen ? folders.tryOpen : RealTryOpen;
-    for (const fs::directory_entry& entry : it) {
+    // Stepped with an error code: a node that vanishes while the folder is
+    // read must not throw.
+    for (; it != fs::directory_iterator(); it.increment(error)) {
+        if (error) {
+            break;
+        }
+        const fs::directory_entry& entry = *it;
         const std::string name = entry.path().filename().string();
         if (name.rfind("hidraw", 0) != 0) {
             continue;

@@ -14,6 +14,7 @@
 #include "uilib/ControlUI.h"
 #include "uilib/RenderEngine.h"
 #include "uilib/UiEvent.h"
+#include "uilib/WindowChannel.h"
 
 class QWidget;
 class QObject;
@@ -44,6 +45,10 @@ public:
     // host may be nullptr: then nothing is shown and paints happen on request.
     void Init(QWidget* host, const std::string& name = {});
     QWidget* GetHost() const { return m_host; }
+    // The handle of the window this manager paints, for controls that send it
+    // messages; empty for a manager without a window.
+    const HWND& GetPaintWindow() const { return m_hWnd; }
+    void SetPaintWindow(const HWND& wnd) { m_hWnd = wnd; }
     const std::string& GetName() const { return m_name; }
     bool AttachDialog(CControlUI* root);
     CControlUI* GetRoot() const { return m_root; }
@@ -149,6 +154,7 @@ private:
     void UpdateHot(UiPoint pt, uint16_t keyState);
 
     QWidget* m_host = nullptr;
+    HWND m_hWnd;
     std::unique_ptr<QObject> m_context;
     QTimer* m_flushTimer = nullptr;
     std::string m_name;

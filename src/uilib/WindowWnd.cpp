@@ -2,9 +2,11 @@
 
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 
+#include "uilib/ResourceManager.h"
 #include "uilib/UiHostWidget.h"
 
 namespace DuiLib {
@@ -47,6 +49,7 @@ HWND CWindowWnd::Create(const HWND& parent, const std::string& name, uint32_t st
     m_widget->setObjectName(QString::fromStdString(GetWindowClassName()));
     m_pm.Init(m_widget, GetWindowClassName());
     m_hWnd = std::make_shared<CWindowChannel>();
+    m_pm.SetPaintWindow(m_hWnd);
     m_hWnd->Open([this](UINT msg, WPARAM wParam, LPARAM lParam) {
         return HandleMessage(msg, wParam, lParam);
     });
@@ -170,6 +173,14 @@ UiRect CWindowWnd::GetWindowRect() const {
 void CWindowWnd::SetCaption(const std::string& caption) {
     if (m_widget != nullptr) {
         m_widget->setWindowTitle(QString::fromStdString(caption));
+    }
+}
+
+void CWindowWnd::SetIcon(UINT resource) {
+    m_iconResource = resource;
+    std::string file = CResourceManager::GetInstance().GetIconFile(resource);
+    if (m_widget != nullptr && !file.empty()) {
+        m_widget->setWindowIcon(QIcon(QString::fromStdString(file)));
     }
 }
 

@@ -49,8 +49,8 @@ public:
     UiRect GetWindowRect() const;
     void SetCaption(const std::string& caption);
     void SetTopMost(bool topMost);
-    // The window's icon (by resource number); kept for the tray and title.
-    void SetIcon(UINT resource) { m_iconResource = resource; }
+    // The window's icon by resource number (res.xml's <Icon>).
+    void SetIcon(UINT resource);
     UINT GetIcon() const { return m_iconResource; }
 
     LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QIcon>
 #include <QImage>
+#include <QWidget>
 #include <filesystem>
 
 #include "UiTestSupport.h"
@@ -167,6 +169,9 @@ TEST_F(SkinTest, SampleWindowRendersWithTheSkinImages) {
     SampleWnd wnd;
     ASSERT_TRUE(wnd.Create({}, "Sample", 0, 0));
     CPaintManagerUI& pm = wnd.GetPaintManager();
+    EXPECT_EQ(pm.GetPaintWindow(), wnd.GetHWND());
+    wnd.SetIcon(107);
+    EXPECT_FALSE(wnd.GetWidget()->windowIcon().isNull());
     std::string png = (fs::temp_directory_path() / "zentor_sample_window.png").string();
     ASSERT_TRUE(pm.RenderToPng(png));
     QImage image(QString::fromStdString(png));

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "app/MainWnd.h"
 #include "app/RegisteredMessages.h"
 #include "app/SimulatedDevices.h"
 #include "platform/InstanceLock.h"
@@ -20,6 +21,7 @@
 
 #include <QTimer>
 #include <string>
+#include <vector>
 
 namespace app {
 namespace {
@@ -48,47 +50,10 @@ const char* const kFontFiles[] = {"Simplified_Chinese.ttf", "Predator-Regular.ot
 constexpr uint32_t kMainWindowStyle = 0x96CA0000;
 constexpr int kMainWindowWidth = 800;
 constexpr int kMainWindowHeight = 572;
-constexpr unsigned kIconResource = 107;
 
 // The program's own control classes, registered so that layouts can name them.
 // Each class is added here, in the order of the start-up table, when it exists.
 void RegisterControlClasses() {}
-
-// Stands in for the main window until it exists: the skin's main layout with
-// its caption buttons. It comes to the front when a second start asks, and
-// ends the program when closed.
-class CStartupWnd : public DuiLib::WindowImplBase {
-public:
-    std::string GetWindowClassName() const override { return "MainWnd"; }
-    unsigned GetClassStyle() const override { return 8; }
-    std::string GetSkinFile() override { return "XML_MAIN"; }
-
-    void InitWindow() override {
-        platform::Trace("InitWindow");
-        DuiLib::CResourceManager::GetInstance().LoadLanguage("lan_cn.xml");
-        SetIcon(kIconResource);
-    }
-
-    void OnClick(DuiLib::TNotifyUI& msg) override {
-        const std::string& name = msg.pSender->GetName();
-        if (name == "closebtn") {
-            Close(DuiLib::IDOK);
-        } else if (name == "minbtn") {
-            SendMessage(DuiLib::WM_SYSCOMMAND, DuiLib::SC_MINIMIZE);
-        }
-    }
-
-    DuiLib::LRESULT HandleCustomMessage(DuiLib::UINT msg, DuiLib::WPARAM, DuiLib::LPARAM,
-                                        bool& handled) override {
-        if (msg == Messages().broadcast) {
-            handled = true;
-            ShowWindow(true, true);
-        }
-        return 0;
-    }
-
-    void OnFinalMessage(DuiLib::HWND) override { uilib::CUiApplication::Quit(0); }
-};
 
 // "--screenshot FILE": paint the main window into FILE once it is up, then end.
 std::string ScreenshotPath(int argc, char** argv) {
@@ -148,7 +113,11 @@ int RunProgram(int argc, char** argv) {
         return 0;
     }
 
-    auto* mainWnd = new CStartupWnd();
+    auto* mainWnd = new CMainWnd();
+    mainWnd->SetBroadcaster([&bus](const std::string& name, int64_t wParam, int64_t lParam,
+                                   const std::vector<uint8_t>& data) {
+        bus.Broadcast(platform::BusMessage{name, wParam, lParam, data});
+    });
     DuiLib::HWND hwnd = mainWnd->Create({}, kAppTitle, kMainWindowStyle & ~DuiLib::WS_VISIBLE, 0, 0,
                                         0, kMainWindowWidth, kMainWindowHeight);
     if (!hwnd || !mainWnd->IsSkinLoaded()) {
@@ -166,8 +135,8 @@ int RunProgram(int argc, char** argv) {
         DuiLib::PostMessage(hwnd, number, static_cast<DuiLib::WPARAM>(message.wParam),
                             static_cast<DuiLib::LPARAM>(message.lParam));
     });
+    // The main window shows itself once the first device scan has ended.
     mainWnd->CenterWindow();
-    mainWnd->ShowWindow(true);
 
     std::string screenshot = ScreenshotPath(argc, argv);
     if (!screenshot.empty()) {

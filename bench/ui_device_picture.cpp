@@ -1,0 +1,113 @@
+// CPU use of the program while the keyboard picture animates: a simulated
+// keyboard by cable, its page's lighting worker running the spectrum at top
+// speed, PushFrame every 5 ms streaming to the keyboard and the window
+// repainting the picture at the display rate. Reported as the process's CPU
+// time over 10 s of wall time, in percent of one core.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "firmware/SimBackend.h"
+#include "pages/VexmoorUSBDevice.h"
+#include "ui/RegisterCustomControls.h"
+#include "uilib/DialogBuilder.h"
+#include "uilib/PaintManagerUI.h"
+#include "uilib/ResourceManager.h"
+#include "uilib/UiHostWidget.h"
+
+namespace {
+
+double ProcessCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
+           usage.ru_stime.tv_usec / 1e6;
+}
+
+class Callback : public DuiLib::IDialogBuilderCallback {
+public:
+    DuiLib::CControlUI* CreateControl(const std::string& name) override {
+        return ui::CreateCustomControl(name);
+    }
+};
+
+void BM_KeyboardPictureCpu(benchmark::State& state) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+
+    auto backend = std::make_shared<sim::SimBackend>();
+    platform::InstallHidBackend(backend);
+    auto keyboard = backend->AddDevice(sim::SimKind::kKeyboard);
+    const int port = backend->Plug(keyboard, sim::SimPath::kCable);
+
+    DuiLib::CPaintManagerUI::SetResourcePath(ZENTOR_SOURCE_DIR "/skin");
+    DuiLib::CResourceManager::GetInstance().LoadResource("res.xml");
+    DuiLib::CPaintManagerUI pm;
+    DuiLib::CUiHostWidget host(&pm, nullptr, Qt::Window);
+    pm.Init(&host, "bench");
+    Callback callback;
+    DuiLib::CDialogBuilder builder;
+    auto* page = dynamic_cast<pages::CVexmoorUSBDevice*>(
+        builder.Create("XML/DeviceXml/keyboarddevice.xml", {}, &callback, &pm));
+    if (page == nullptr) {
+        state.SkipWithError("the keyboard page layout does not build");
+        return;
+    }
+    pm.AttachDialog(page);
+    pm.SetClientSize(1000, 640);
+    host.resize(1000, 640);
+    host.show();
+    page->SetPageXml("XML/DeviceXml/keyboarddevice.xml");
+    page->SetKeyButtonCount(170);
+    page->SetLedCount(170);
+    page->InitPage();
+    {
+        device::DeviceLink& link = page->Link();
+        std::lock_guard<std::recursive_mutex> lock(link.IoLock());
+        link.WiredInterface().Open(backend->PathOf(port, 0xFF1C, 0x92), true, true, true, false);
+        link.SetOpen(true);
+        link.SetMode(device::LINK_MODE_WIRED);
+    }
+    profile::LightInfo info;
+    info.selectItem = 4;  // spectrum
+    info.light = 4;
+    info.speed = 4;
+    const auto words = profile::ToWords(info);
+    page->SetLightSettings(words.w1, words.w2, words.w3, words.w4);
+    page->StartLightWorker();
+
+    QTimer frames;
+    QObject::connect(&frames, &QTimer::timeout, [page] { page->PushFrame(); });
+    frames.start(5);
+
+    for (auto _ : state) {
+        const int paintsBefore = pm.GetPaintCount();
+        const double cpuBefore = ProcessCpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        QEventLoop loop;
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        loop.exec();
+        const double seconds = wall.elapsed() / 1000.0;
+        state.counters["cpu_percent"] = (ProcessCpuSeconds() - cpuBefore) / seconds * 100.0;
+        state.counters["paints_per_s"] = (pm.GetPaintCount() - paintsBefore) / seconds;
+        state.counters["frames_streamed"] = static_cast<double>(keyboard->LastFrame().size());
+    }
+    frames.stop();
+    page->StopLightWorker();
+    host.hide();
+    pm.DetachAndDeleteRoot();
+    platform::InstallHidBackend(nullptr);
+}
+BENCHMARK(BM_KeyboardPictureCpu)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+}  // namespace

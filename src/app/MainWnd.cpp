@@ -220,6 +220,12 @@ void CMainWnd::UpdateNoDeviceNotice() {
     if (CControlUI* pages = m_pm.FindControl("device_switch")) {
         pages->SetVisible(visible != 0);
     }
+    // The strip's arrows only make sense with something to scroll through.
+    for (const char* arrow : {"device_select_prev", "device_select_next"}) {
+        if (CControlUI* button = m_pm.FindControl(arrow)) {
+            button->SetVisible(visible != 0);
+        }
+    }
 }
 
 void CMainWnd::ShowAndRaise() {

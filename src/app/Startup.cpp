@@ -12,6 +12,7 @@
 #include "platform/Paths.h"
 #include "platform/RegisteredMessage.h"
 #include "platform/Trace.h"
+#include "ui/RegisterCustomControls.h"
 #include "uilib/ControlFactory.h"
 #include "uilib/PaintManagerUI.h"
 #include "uilib/PrivateFonts.h"
@@ -53,7 +54,9 @@ constexpr int kMainWindowHeight = 572;
 
 // The program's own control classes, registered so that layouts can name them.
 // Each class is added here, in the order of the start-up table, when it exists.
-void RegisterControlClasses() {}
+void RegisterControlClasses() {
+    ui::RegisterCustomControls();
+}
 
 // "--screenshot FILE": paint the main window into FILE once it is up, then end.
 std::string ScreenshotPath(int argc, char** argv) {

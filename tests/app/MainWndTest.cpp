@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QTimer>
+#include <QWidget>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -265,6 +266,46 @@ TEST(MainWndTest, ExitStopsEveryWorkerWithinItsTimeOutAndRemovesTheTray) {
     EXPECT_TRUE(trace.Contains("退出测试"));
     EXPECT_TRUE(trace.Contains("所有对象处于激发状态"));
     EXPECT_TRUE(trace.Contains("所有对象处于非激发状态，超时"));
+}
+
+}  // namespace
+
+namespace {
+
+int VisibleAboutWindows() {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        count += widget->objectName() == "AboutWnd" && widget->isVisible() ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(MainWndTest, TrayMenuOpensOneAboutWindowAtATime) {
+    Watchdog watchdog(20s, "about from the tray menu");
+    MainWndHarness h;
+    ASSERT_TRUE(h.WaitShown());
+    DuiLib::HWND hwnd = h.hwnd;
+    auto choose = [hwnd](const char* item) {
+        DuiLib::PostMessage(hwnd, app::kMsgMenuCommand,
+                            reinterpret_cast<DuiLib::WPARAM>(new DuiLib::MenuCmd{item, "", ""}));
+    };
+    int openWhileShown = -1;
+    int openAfterSecondChoice = -1;
+    QTimer::singleShot(50, [&] {
+        openWhileShown = VisibleAboutWindows();
+        choose("about_menu");
+        QTimer::singleShot(50, [&] {
+            openAfterSecondChoice = VisibleAboutWindows();
+            choose("exit");
+        });
+    });
+    choose("about_menu");
+    ASSERT_TRUE(WaitUntil([&] { return !DuiLib::IsWindow(hwnd); }, 10000));
+    EXPECT_EQ(openWhileShown, 1);
+    EXPECT_EQ(openAfterSecondChoice, 1);
+    EXPECT_EQ(h.Count("menu:about_menu"), 2);
+    EXPECT_FALSE(h.wnd->IsAboutOpen());
+    EXPECT_EQ(VisibleAboutWindows(), 0);
 }
 
 }  // namespace

@@ -72,16 +72,22 @@ QImage KeyCap(const QColor& face, const QColor& faceLow, const QColor* outline) 
 }
 
 // The shape a lit key is filled with: a bright rim and a faint face.
-QImage KeyLight() {
-    QImage image = NewImage(40, 40);
+// Drawn at the key's own size: a lit key is repainted with every frame, and
+// an image that needs no stretching is the cheapest to tint and draw.
+QImage KeyLight(int w, int h) {
+    QImage image = NewImage(w, h);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath ring =
-        Rounded(QRectF(0, 0, 40, 40), 6).subtracted(Rounded(QRectF(2.5, 2.5, 35, 35), 5));
+        Rounded(QRectF(0, 0, w, h), 6).subtracted(Rounded(QRectF(2.5, 2.5, w - 5, h - 5), 5));
     p.fillPath(ring, QColor(255, 255, 255, 255));
-    p.fillPath(Rounded(QRectF(3, 2, 34, 32), 5), QColor(255, 255, 255, 80));
-    p.fillPath(Rounded(QRectF(3, 30, 34, 7), 3), QColor(255, 255, 255, 170));
+    p.fillPath(Rounded(QRectF(3, 2, w - 6, h - 8), 5), QColor(255, 255, 255, 80));
+    p.fillPath(Rounded(QRectF(3, h - 10, w - 6, 7), 3), QColor(255, 255, 255, 170));
     return image;
+}
+
+QString KeyLightFile(int w, int h) {
+    return QString("device/key_light_%1x%2.png").arg(w).arg(h);
 }
 
 QImage KeyMark() {
@@ -353,11 +359,12 @@ QString KeyboardKeys() {
                        "normalimage=\"file='device/key_normal.png' corner='8,8,8,8'\" "
                        "hotimage=\"file='device/key_hot.png' corner='8,8,8,8'\" "
                        "pushedimage=\"file='device/key_pushed.png' corner='8,8,8,8'\" "
-                       "lightimage=\"file='device/key_light.png' corner='8,8,8,8'\" "
+                       "lightimage=\"file='%4'\" "
                        "keysetimage=\"file='device/key_mark.png' corner='10,10,10,10'\"/>")
                    .arg(k.position)
                    .arg(Pos(l, t, r, b))
-                   .arg(Escape(k.legend)));
+                   .arg(Escape(k.legend))
+                   .arg(KeyLightFile(r - l, b - t)));
     }
     return x.text;
 }
@@ -507,7 +514,14 @@ bool GenerateSkin(const std::string& skinFolder) {
     ok = Save(KeyCap(kKeyFace, kKeyFaceLow, nullptr), images / "key_normal.png") && ok;
     ok = Save(KeyCap(QColor(0x4b, 0x50, 0x5a), kKeyFace, &hot), images / "key_hot.png") && ok;
     ok = Save(KeyCap(kKeyFaceLow, kKeySkirt, &hot), images / "key_pushed.png") && ok;
-    ok = Save(KeyLight(), images / "key_light.png") && ok;
+    for (const KeyPlace& k : KeyboardPlaces()) {
+        const int w = static_cast<int>(std::lround(k.w * kPitch)) - kKeyGap;
+        const int h = static_cast<int>(std::lround(k.h * kPitch)) - kKeyGap;
+        const std::filesystem::path file = skin / KeyLightFile(w, h).toStdString();
+        if (!std::filesystem::exists(file)) {
+            ok = Save(KeyLight(w, h), file) && ok;
+        }
+    }
     ok = Save(KeyMark(), images / "key_mark.png") && ok;
     ok = Save(KeyboardCase(), images / "keyboard_case.png") && ok;
     ok = Save(Pill(false, 30, 30), images / "led_slot.png") && ok;

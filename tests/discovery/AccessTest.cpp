@@ -9,6 +9,7 @@
 #include <map>
 
 #include "DiscoveryFixture.h"
+#include "platform/Paths.h"
 #include "platform/hid/HidAccess.h"
 #include "platform/hid/HidListWatch.h"
 #include "support/TempFolder.h"
@@ -142,11 +143,22 @@ TEST_F(AccessNotice, NothingIsToldWhenTheUnopenableNodeIsNotASupportedDevice) {
     EXPECT_TRUE(sink.Indexes(News::kAccess).empty());
 }
 
-TEST(AccessNoticeText, TheInstallCommandIsTheScriptOfTheSourceTree) {
-    // Tests run from build/<dir>/bin of the source tree, where the script is.
+TEST(AccessNoticeText, TheInstallCommandIsTheSourceTreesScriptOrTheRuleByHand) {
     const std::string command = app::UdevRuleInstallCommand();
-    EXPECT_EQ(fs::path(command), fs::path(ZENTOR_SOURCE_DIR) / "scripts" / "install-udev-rule");
-    EXPECT_TRUE(fs::exists(command));
+    const fs::path source = fs::path(ZENTOR_SOURCE_DIR).lexically_normal();
+    const fs::path program = platform::ProgramFolder().lexically_normal();
+    const auto relative = program.lexically_relative(source);
+    if (!relative.empty() && *relative.begin() != "..") {
+        // Built inside the source tree (build/<dir>/bin): the script is there.
+        EXPECT_EQ(fs::path(command), source / "scripts" / "install-udev-rule");
+        EXPECT_TRUE(fs::exists(command));
+        return;
+    }
+    for (const char* part : {"ATTRS{idVendor}==\"320f\"", "ATTRS{idVendor}==\"0c76\"",
+                             "TAG+=\"uaccess\"", "/etc/udev/rules.d/70-zentor-keyboard.rules",
+                             "udevadm control --reload-rules", "udevadm trigger"}) {
+        EXPECT_NE(command.find(part), std::string::npos) << part << " in " << command;
+    }
 }
 
 TEST(HidrawFolderWatch, ChangesWhenANodeComesGoesOrIsReplaced) {

@@ -163,6 +163,76 @@ TEST_F(LinkMoves, ReceiverFirstThenCableThenBackToTheReceiver) {
     EXPECT_FALSE(link.IsOpen());
 }
 
+// The main window's part in a few lines: each find or loss is decided and the
+// keyboard's link moved while the worker waits, as with 3090 and 3091.
+TEST_F(LinkMoves, TheWorkersNewsMoveTheKeyboardFromReceiverToCableAndBack) {
+    Watchdog watchdog(30s, "receiver, cable, receiver");
+    m_keyboard = m_sim->AddDevice(SimKind::kKeyboard);
+    m_receiver = m_sim->Plug(m_keyboard, SimPath::kReceiver);
+    discovery_test::RecordingSink sink;
+    app::DeviceDiscovery discovery(sink);
+    auto simulator = m_sim;
+    discovery.SetKindHint([simulator](const std::string& path) -> uint16_t {
+        SimKind kind;
+        SimPath via;
+        return simulator->Describe(path, kind, via) ? (via == SimPath::kReceiver ? 9 : 1) : 0;
+    });
+    device::DeviceLink link;
+    std::vector<std::string> steps;
+    sink.onNews = [&](const discovery_test::News& news) {
+        const app::DeviceList& list = discovery.Devices();
+        if (news.kind == discovery_test::News::kFound) {
+            switch (app::DecideFound(list, news.index)) {
+                case FoundAction::kAddCommand:
+                    steps.push_back(app::OpenCommandSlot(link, list, news.index) ? "open"
+                                                                                 : "!open");
+                    break;
+                case FoundAction::kSwitchToCable:
+                    steps.push_back(app::SwitchLinkPath(link, list, news.index) ==
+                                            app::SwitchResult::kNowCable
+                                        ? "cable"
+                                        : "!cable");
+                    break;
+                default:
+                    break;
+            }
+        } else if (news.kind == discovery_test::News::kLost) {
+            switch (app::DecideLost(list, news.index)) {
+                case LostAction::kSwitchToReceiver:
+                    steps.push_back(app::SwitchLinkPath(link, list, news.index) ==
+                                            app::SwitchResult::kNowReceiver
+                                        ? "receiver"
+                                        : "!receiver");
+                    break;
+                case LostAction::kHide:
+                    app::CloseLink(link);
+                    steps.push_back("hide");
+                    break;
+                default:
+                    break;
+            }
+        }
+    };
+    ASSERT_TRUE(discovery.Pass());
+    EXPECT_TRUE(link.IsWireless());
+    EXPECT_EQ(ReadInfo(link), device::kResultSuccess);
+
+    m_cable = m_sim->Plug(m_keyboard, SimPath::kCable);
+    ASSERT_TRUE(discovery.Pass());
+    EXPECT_FALSE(link.IsWireless());
+    EXPECT_EQ(ReadInfo(link), device::kResultSuccess);
+
+    m_sim->Unplug(m_cable);
+    ASSERT_TRUE(discovery.Pass());
+    EXPECT_TRUE(link.IsWireless());
+    EXPECT_EQ(ReadInfo(link), device::kResultSuccess);
+
+    m_sim->Unplug(m_receiver);
+    ASSERT_TRUE(discovery.Pass());
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(steps, (std::vector<std::string>{"open", "cable", "receiver", "hide"}));
+}
+
 TEST_F(LinkMoves, CableOnlyKindsKeepTheWiredSlotAndTheirMode) {
     const int port = Plug(SimKind::kMousePad, SimPath::kCable);
     m_list = ListWith({});

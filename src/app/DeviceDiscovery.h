@@ -57,9 +57,13 @@ public:
     DeviceList& Devices() { return m_devices; }
     const DeviceList& Devices() const { return m_devices; }
 
+    // The worker on a thread of its own...
     void Start();
     platform::WorkerThread::StopOutcome Stop(int timeoutMs = kStopTimeoutMs);
     bool Running() const { return m_worker.Running(); }
+    // ...or the loop as the body of an owner's worker (the main window's
+    // worker table): runs until stop is set or the interfaces cannot be listed.
+    void Run(platform::Event& stop);
 
     // One pass of the loop: the scan while an entry is absent, then the
     // presence check. False when the interfaces could not be listed.
@@ -81,7 +85,6 @@ public:
     bool TakeAccessNotice(std::string& text);
 
 private:
-    void Run(platform::Event& stop);
     bool Scan();
     void CheckPresence();
     void CheckAccess();

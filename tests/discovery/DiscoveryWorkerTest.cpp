@@ -204,14 +204,26 @@ TEST_F(DiscoveryWorker, AFailedEnumerationEndsTheWorkerButStillEndsTheFirstScan)
 }
 
 TEST_F(DiscoveryWorker, StopEndsTheWorkerPromptlyWithItsTrace) {
-    Watchdog watchdog(20s, "stop");
-    platform::ScopedTraceCapture trace;
-    app::DeviceDiscovery discovery(m_sink);
-    discovery.Start();
-    ASSERT_TRUE(m_sink.WaitForCount(News::kFirstScan, 1));
-    EXPECT_EQ(discovery.Stop(), platform::WorkerThread::StopOutcome::kStopped);
-    EXPECT_TRUE(trace.Contains("抓取设备线程设定退出"));
-    EXPECT_FALSE(discovery.Running());
+    // On its own thread, or as the body of the main window's worker slot.
+    for (bool ownThread : {true, false}) {
+        SCOPED_TRACE(ownThread ? "own thread" : "owner's worker");
+        Watchdog watchdog(20s, "stop");
+        platform::ScopedTraceCapture trace;
+        RecordingSink sink;
+        app::DeviceDiscovery discovery(sink);
+        platform::WorkerThread owner;
+        if (ownThread) {
+            discovery.Start();
+        } else {
+            owner.Start([&discovery](platform::Event& stop) { discovery.Run(stop); });
+        }
+        ASSERT_TRUE(sink.WaitForCount(News::kFirstScan, 1));
+        EXPECT_EQ(ownThread ? discovery.Stop() : owner.Stop(1000),
+                  platform::WorkerThread::StopOutcome::kStopped);
+        EXPECT_TRUE(trace.Contains("抓取设备线程设定退出"));
+        EXPECT_FALSE(discovery.Running());
+        EXPECT_FALSE(owner.Running());
+    }
 }
 
 // A node list whose changes the test decides.

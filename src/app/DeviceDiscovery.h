@@ -63,6 +63,7 @@ public:
     bool Running() const { return m_worker.Running(); }
     // ...or the loop as the body of an owner's worker (the main window's
     // worker table): runs until stop is set or the interfaces cannot be listed.
+    // The owner stops that worker before this object goes.
     void Run(platform::Event& stop);
 
     // One pass of the loop: the scan while an entry is absent, then the

@@ -1,7 +1,9 @@
 #include "uilib/TrayIcon.h"
 
+#include <QMenu>
 #include <QSystemTrayIcon>
 
+#include "uilib/MenuWnd.h"
 #include "uilib/ResourceManager.h"
 #include "uilib/WindowMessages.h"
 
@@ -35,6 +37,7 @@ bool CTrayIcon::CreateTrayIcon(const HWND& receiver, UINT iconResource, const st
                              Trigger(WM_RBUTTONUP);
                          }
                      });
+    BuildMenu();
     m_icon->show();
     return true;
 }
@@ -44,6 +47,7 @@ void CTrayIcon::DeleteTrayIcon() {
         m_icon->hide();
         m_icon.reset();
     }
+    m_menu.reset();
     m_created = false;
     m_receiver.reset();
 }
@@ -59,6 +63,53 @@ void CTrayIcon::Trigger(LPARAM mouseEvent) {
     if (m_created) {
         DuiLib::PostMessage(m_receiver, m_message, m_iconResource, mouseEvent);
     }
+}
+
+}  // namespace DuiLib
+
+namespace DuiLib {
+
+void CTrayIcon::SetMenuItems(const std::vector<MenuItem>& items) {
+    m_menuItems = items;
+    BuildMenu();
+}
+
+bool CTrayIcon::HasOwnMenu() const {
+    return m_icon != nullptr && m_menu != nullptr;
+}
+
+void CTrayIcon::BuildMenu() {
+    if (m_icon == nullptr) {
+        return;
+    }
+    m_icon->setContextMenu(nullptr);
+    m_menu.reset();
+    if (m_menuItems.empty()) {
+        return;
+    }
+    m_menu = std::make_unique<QMenu>();
+    for (const MenuItem& item : m_menuItems) {
+        QAction* action = m_menu->addAction(QString::fromStdString(item.text));
+        QObject::connect(action, &QAction::triggered,
+                         [this, name = item.name] { ChooseMenuItem(name); });
+    }
+    m_icon->setContextMenu(m_menu.get());
+}
+
+bool CTrayIcon::ChooseMenuItem(const std::string& name) {
+    for (const MenuItem& item : m_menuItems) {
+        if (item.name != name) {
+            continue;
+        }
+        auto* command = new MenuCmd{item.name, "", item.text};
+        if (!DuiLib::PostMessage(m_receiver, WM_MENUCOMMAND, reinterpret_cast<WPARAM>(command),
+                                 0)) {
+            delete command;
+            return false;
+        }
+        return true;
+    }
+    return false;
 }
 
 }  // namespace DuiLib

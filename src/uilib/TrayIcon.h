@@ -6,9 +6,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "uilib/WindowChannel.h"
 
+class QMenu;
 class QSystemTrayIcon;
 
 namespace DuiLib {
@@ -33,8 +35,26 @@ public:
     // Delivers a mouse event as the system would (514 or 517); for tests.
     void Trigger(LPARAM mouseEvent);
 
+    // The icon's own menu, for notification areas that only show menus they
+    // build themselves: each item reaches the receiver as WM_MENUCOMMAND with
+    // a MenuCmd naming it, as a CMenuWnd item would.
+    struct MenuItem {
+        std::string name;
+        std::string text;
+    };
+    void SetMenuItems(const std::vector<MenuItem>& items);
+    const std::vector<MenuItem>& GetMenuItems() const { return m_menuItems; }
+    // True while the shown icon carries its own menu.
+    bool HasOwnMenu() const;
+    // Chooses an item of the icon's menu as the user would; for tests.
+    bool ChooseMenuItem(const std::string& name);
+
 private:
+    void BuildMenu();
+
     std::unique_ptr<QSystemTrayIcon> m_icon;
+    std::unique_ptr<QMenu> m_menu;
+    std::vector<MenuItem> m_menuItems;
     HWND m_receiver;
     UINT m_message = kDefaultMessage;
     UINT m_iconResource = 0;

@@ -143,6 +143,29 @@ void CMainWnd::CreateTray() {
         menu->SetVisible(!m_hasTray);
     }
     platform::TraceF("托盘图标：%s", m_hasTray ? "可用" : "不可用，关闭按钮改为最小化");
+    RefreshTrayMenu();
+}
+
+// Some notification areas (StatusNotifierItem hosts) show only menus they
+// build themselves, so the icon carries the items of "menu.xml" as its own
+// menu, in the current language.
+void CMainWnd::RefreshTrayMenu() {
+    std::vector<DuiLib::CTrayIcon::MenuItem> items;
+    DuiLib::CPaintManagerUI pm;
+    DuiLib::CDialogBuilder builder;
+    if (CControlUI* root = builder.Create("menu.xml", {}, nullptr, &pm)) {
+        pm.AttachDialog(root);
+        root->FindControl(
+            [&items](CControlUI* control) {
+                if (control->GetInterface("MenuElement") != nullptr) {
+                    items.push_back({control->GetName(), control->GetText()});
+                }
+                return false;
+            },
+            DuiLib::UIFIND_ALL);
+        pm.DetachAndDeleteRoot();
+    }
+    m_tray.SetMenuItems(items);
 }
 
 void CMainWnd::OnWindowInit(TNotifyUI&, const ControlName&) {

@@ -100,6 +100,7 @@ private:
     // Window operations.
     void StartUp();
     void CreateTray();
+    void RefreshTrayMenu();
     void UpdateNoDeviceNotice();
     void ShowAndRaise();
     void HideToTray();

@@ -98,7 +98,9 @@ CMainWnd::LRESULT CMainWnd::HandleInternalMessage(UINT msg, WPARAM wParam, LPARA
             if (lParam == static_cast<LPARAM>(DuiLib::WM_LBUTTONUP)) {
                 Observe("OnTrayLeftClick");
                 OnTrayLeftClick();
-            } else if (lParam == static_cast<LPARAM>(DuiLib::WM_RBUTTONUP)) {
+            } else if (lParam == static_cast<LPARAM>(DuiLib::WM_RBUTTONUP) &&
+                       !m_tray.HasOwnMenu()) {
+                // An icon with its own menu has shown it already.
                 SetTimer(kTimerTrayMenu, 10);
             }
             return 0;
@@ -125,6 +127,7 @@ CMainWnd::LRESULT CMainWnd::HandleInternalMessage(UINT msg, WPARAM wParam, LPARA
             return 0;
         case kMsgLanguageChanged:
             ApplyLanguage();
+            RefreshTrayMenu();
             return 0;
         case kMsgDeviceFound:
             OnDeviceFound(wParam);

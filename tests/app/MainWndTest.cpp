@@ -309,3 +309,31 @@ TEST(MainWndTest, TrayMenuOpensOneAboutWindowAtATime) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MainWndTest, TrayIconCarriesTheMenuItemsAndItsExitEndsTheProgram) {
+    Watchdog watchdog(20s, "tray menu");
+    MainWndHarness h;
+    ASSERT_TRUE(h.WaitShown());
+    std::vector<std::pair<std::string, std::string>> items;
+    for (const auto& item : h.wnd->Tray().GetMenuItems()) {
+        items.emplace_back(item.name, item.text);
+    }
+    // The window starts in Chinese.
+    EXPECT_EQ(items, (std::vector<std::pair<std::string, std::string>>{
+                         {"setwnd_menu", "设置"}, {"about_menu", "关于"}, {"exit", "退出"}}));
+    // A language change renames the items.
+    ASSERT_TRUE(DuiLib::CResourceManager::GetInstance().LoadLanguage("lan_en.xml"));
+    DuiLib::SendMessage(h.hwnd, app::kMsgLanguageChanged);
+    ASSERT_EQ(h.wnd->Tray().GetMenuItems().size(), 3u);
+    EXPECT_EQ(h.wnd->Tray().GetMenuItems()[2].text, "Exit");
+
+    EXPECT_FALSE(h.wnd->Tray().ChooseMenuItem("nothing"));
+    ASSERT_TRUE(h.wnd->Tray().ChooseMenuItem("exit"));
+    EXPECT_TRUE(WaitUntil([&] { return !DuiLib::IsWindow(h.hwnd); }, 10000));
+    EXPECT_EQ(h.Count("menu:exit"), 1);
+    EXPECT_TRUE(h.wnd->Workers().IsShutDown());
+}
+
+}  // namespace

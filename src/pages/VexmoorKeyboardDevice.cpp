@@ -6,6 +6,10 @@ CVexmoorKeyboardDevice::CVexmoorKeyboardDevice() {
     m_deviceKind = kDeviceKeyboard;
 }
 
+CVexmoorKeyboardDevice::~CVexmoorKeyboardDevice() {
+    StopWorkers();
+}
+
 std::string CVexmoorKeyboardDevice::GetClass() const {
     return "VexmoorKeyboardDevice";
 }

@@ -9,6 +9,7 @@ namespace pages {
 class CVexmoorKeyboardDevice : public CVexmoorUSBDevice {
 public:
     CVexmoorKeyboardDevice();
+    ~CVexmoorKeyboardDevice() override;
 
     std::string GetClass() const override;
     void* GetInterface(const std::string& name) override;

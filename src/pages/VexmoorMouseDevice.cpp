@@ -6,6 +6,10 @@ CVexmoorMouseDevice::CVexmoorMouseDevice() {
     m_deviceKind = kDeviceMouse;
 }
 
+CVexmoorMouseDevice::~CVexmoorMouseDevice() {
+    StopWorkers();
+}
+
 std::string CVexmoorMouseDevice::GetClass() const {
     return "VexmoorUSBDevice";
 }

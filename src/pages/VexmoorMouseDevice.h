@@ -9,6 +9,7 @@ namespace pages {
 class CVexmoorMouseDevice : public CVexmoorUSBDevice {
 public:
     CVexmoorMouseDevice();
+    ~CVexmoorMouseDevice() override;
 
     std::string GetClass() const override;
     void* GetInterface(const std::string& name) override;

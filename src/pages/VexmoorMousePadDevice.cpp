@@ -6,6 +6,10 @@ CVexmoorMousePadDevice::CVexmoorMousePadDevice() {
     m_deviceKind = kDeviceMousePad;
 }
 
+CVexmoorMousePadDevice::~CVexmoorMousePadDevice() {
+    StopWorkers();
+}
+
 std::string CVexmoorMousePadDevice::GetClass() const {
     return "VexmoorMousePadDevice";
 }

@@ -9,6 +9,7 @@ namespace pages {
 class CVexmoorMousePadDevice : public CVexmoorUSBDevice {
 public:
     CVexmoorMousePadDevice();
+    ~CVexmoorMousePadDevice() override;
 
     std::string GetClass() const override;
     void* GetInterface(const std::string& name) override;

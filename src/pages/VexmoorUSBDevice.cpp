@@ -38,10 +38,7 @@ CVexmoorUSBDevice::CVexmoorUSBDevice() : m_pageChannel(std::make_shared<DuiLib::
 }
 
 CVexmoorUSBDevice::~CVexmoorUSBDevice() {
-    StopLightWorker();
-    for (int slot = 0; slot < kEventSlots; ++slot) {
-        CloseEventInterface(slot);
-    }
+    StopWorkers();
     m_pageChannel->Shut();
     if (m_pManager != nullptr) {
         m_pManager->RemoveNotifier(this);
@@ -137,6 +134,13 @@ std::filesystem::path CVexmoorUSBDevice::LightDefinitionsPath() const {
 }
 std::filesystem::path CVexmoorUSBDevice::UserPresetsPath() const {
     return UserDataFolder() / "tolvar_light.config";
+}
+
+void CVexmoorUSBDevice::StopWorkers() {
+    StopLightWorker();
+    for (int slot = 0; slot < kEventSlots; ++slot) {
+        CloseEventInterface(slot);
+    }
 }
 
 void CVexmoorUSBDevice::ClearPicture() {
@@ -332,6 +336,7 @@ void CVexmoorUSBDevice::SelectFunctionPanel(int code) {
 }
 
 void CVexmoorUSBDevice::SetLightSettings(uint32_t w1, uint32_t w2, uint32_t w3, uint32_t w4) {
+    auto lock = LockFrame();
     m_lightSettings = profile::FromWords({w1, w2, w3, static_cast<uint16_t>(w4)});
 }
 

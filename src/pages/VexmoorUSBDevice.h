@@ -175,8 +175,12 @@ protected:
     // name "light_N") to light button N, lit white.
     void BindKeyButtons(DuiLib::CContainerUI* container, bool lightNames);
     void ClearPicture();
-    // One pass of the lighting worker: computes the next frame when due.
-    virtual void LightPass(uint32_t& passes);
+    // Stops the lighting worker, then the event readers. Every page class
+    // calls it from its own destructor, while its overrides still exist.
+    void StopWorkers();
+    // One pass of the lighting worker: computes the next frame when due and
+    // returns the number of ticks until the following one.
+    virtual int LightPass(uint32_t& passes);
     // Called on the UI thread with a device event code above 0x0402.
     virtual void OnDeviceCode(int, int) {}
     void RequestSyncFromDevice();

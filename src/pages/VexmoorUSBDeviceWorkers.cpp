@@ -1,6 +1,7 @@
 // The page's worker threads: the lighting worker that computes LED frames and
 // the event readers that wait for the device's notifications, with the base
 // frame generators the lighting worker runs.
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 
@@ -22,8 +23,8 @@ constexpr int kCodeSettingsChanged = 0x0401;
 constexpr int kCodeDeviceReset = 0x0402;
 // An event reader checks its stop event at least this often.
 constexpr int kReadSliceMs = 100;
-// The worker's pass counter advances when more than this many ms passed.
-constexpr uint64_t kTickMs = 1;
+// The worker's pass counter advances by one tick every this many ms.
+constexpr uint64_t kTickMs = 2;
 constexpr int kIdleWaitMs = 100;
 
 uint64_t NowMs() {
@@ -64,12 +65,15 @@ void CVexmoorUSBDevice::StartLightWorker() {
                 if (m_link.IsSync()) {
                     continue;
                 }
+                // The worker sleeps until its next frame is due instead of
+                // waking every millisecond; the ticks it slept are counted.
                 uint64_t u = NowMs();
-                if (u - t > kTickMs) {
+                if (u - t >= kTickMs) {
+                    passes += static_cast<uint32_t>((u - t) / kTickMs);
                     t = u;
-                    ++passes;
                 }
-                LightPass(passes);
+                const int ticks = LightPass(passes);
+                waitMs = std::clamp(ticks * static_cast<int>(kTickMs), 1, kIdleWaitMs);
             }
             platform::Trace("灯光线程设定退出");
         },
@@ -80,9 +84,11 @@ platform::WorkerThread::StopOutcome CVexmoorUSBDevice::StopLightWorker() {
     return m_lightWorker.Stop(kLightWorkerStopMs);
 }
 
-void CVexmoorUSBDevice::LightPass(uint32_t& passes) {
+int CVexmoorUSBDevice::LightPass(uint32_t& passes) {
     // The base pages know the effects every device shares; the keyboard and
-    // the other kinds map their own modes.
+    // the other kinds map their own modes. The settings are replaced on the UI
+    // thread under the frame lock.
+    auto lock = LockFrame();
     const uint8_t mode = m_lightSettings.selectItem;
     const uint8_t speed = std::min<uint8_t>(m_lightSettings.speed, 4);
     void (CVexmoorUSBDevice::*generator)() = nullptr;
@@ -109,11 +115,12 @@ void CVexmoorUSBDevice::LightPass(uint32_t& passes) {
             generator = &CVexmoorUSBDevice::FrameOff;
             break;
     }
-    if (passes >= kFrameTicks10[speed]) {
-        auto lock = LockFrame();
+    const uint32_t due = kFrameTicks10[speed];
+    if (passes >= due) {
         (this->*generator)();
         passes = 0;
     }
+    return static_cast<int>(due - passes);
 }
 
 // The generators run with the frame lock held by their caller.

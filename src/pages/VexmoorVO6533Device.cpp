@@ -6,6 +6,10 @@ CVexmoorVO6533Device::CVexmoorVO6533Device() {
     m_deviceKind = kDeviceHeadset;
 }
 
+CVexmoorVO6533Device::~CVexmoorVO6533Device() {
+    StopWorkers();
+}
+
 std::string CVexmoorVO6533Device::GetClass() const {
     return "VexmoorVO6533Device";
 }

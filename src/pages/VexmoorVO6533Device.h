@@ -9,6 +9,7 @@ namespace pages {
 class CVexmoorVO6533Device : public CVexmoorUSBDevice {
 public:
     CVexmoorVO6533Device();
+    ~CVexmoorVO6533Device() override;
 
     std::string GetClass() const override;
     void* GetInterface(const std::string& name) override;

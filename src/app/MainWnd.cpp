@@ -225,8 +225,9 @@ CControlUI* CMainWnd::BuildLayout(const std::string& file) {
     return builder.Create(file, {}, this, &m_pm);
 }
 
+// Every text of the window comes from the language files; the window adds
+// none of its own.
 std::string CMainWnd::QueryControlText(const std::string&, const std::string&) {
-    DuiLib::CResourceManager::GetInstance().GetLanguage();
     return {};
 }
 

@@ -22,7 +22,7 @@ public:
     }
 };
 
-struct PageSpec {
+struct PageEntry {
     const char* layout;
     const char* png;
     int keys;
@@ -31,7 +31,7 @@ struct PageSpec {
     int height;
 };
 
-constexpr PageSpec kPages[] = {
+constexpr PageEntry kPages[] = {
     {"XML/DeviceXml/keyboarddevice.xml", "keyboard.png", 170, 170, 960, 340},
     {"XML/DeviceXml/mousedevice.xml", "mouse.png", 11, 15, 420, 480},
     {"XML/DeviceXml/mousepaddevice.xml", "mousepad.png", 0, 15, 600, 400},
@@ -61,41 +61,41 @@ bool RenderPages(const std::string& skinFolder, const std::string& outFolder) {
     DuiLib::CResourceManager::GetInstance().LoadResource("res.xml");
     std::filesystem::create_directories(outFolder);
     bool ok = true;
-    for (const PageSpec& spec : kPages) {
+    for (const PageEntry& entry : kPages) {
         DuiLib::CPaintManagerUI pm;
-        pm.Init(nullptr, spec.png);
+        pm.Init(nullptr, entry.png);
         Callback callback;
         DuiLib::CDialogBuilder builder;
         auto* page = dynamic_cast<pages::CVexmoorUSBDevice*>(
-            builder.Create(spec.layout, {}, &callback, &pm));
+            builder.Create(entry.layout, {}, &callback, &pm));
         for (const std::string& report : builder.Reports()) {
             std::fprintf(stderr, "%s\n", report.c_str());
         }
         if (page == nullptr) {
-            std::fprintf(stderr, "devicepics: %s does not build a device page\n", spec.layout);
+            std::fprintf(stderr, "devicepics: %s does not build a device page\n", entry.layout);
             ok = false;
             continue;
         }
         pm.AttachDialog(page);
-        pm.SetClientSize(spec.width, spec.height);
+        pm.SetClientSize(entry.width, entry.height);
         pm.UpdateLayout();
-        page->SetPageXml(spec.layout);
-        page->SetKeyButtonCount(spec.keys);
-        page->SetLedCount(spec.leds);
+        page->SetPageXml(entry.layout);
+        page->SetKeyButtonCount(entry.keys);
+        page->SetLedCount(entry.leds);
         page->InitPage();
         pm.UpdateLayout();
-        LightTestPattern(*page, spec.width);
+        LightTestPattern(*page, entry.width);
         // Show the changed-assignment mark on two keys of the keyboard.
         for (int key : {0, 64}) {
             if (auto* button = dynamic_cast<DuiLib::CDeviceKeyButtonUI*>(page->GetKeyButton(key))) {
-                if (spec.keys == 170) {
+                if (entry.keys == 170) {
                     button->SetKeySetMarkHidden(0);
                 }
             }
         }
         // The page's link is closed here, so nothing reaches a device.
         page->PushFrame();
-        const std::string out = (std::filesystem::path(outFolder) / spec.png).string();
+        const std::string out = (std::filesystem::path(outFolder) / entry.png).string();
         if (!pm.RenderToPng(out)) {
             std::fprintf(stderr, "devicepics: cannot render %s\n", out.c_str());
             ok = false;

@@ -86,8 +86,20 @@ TEST(MainWndTest, WithoutATrayCloseMinimisesAndTheMenuButtonOffersExit) {
     DuiLib::SendMessage(h.hwnd, app::Messages().broadcast, 0, 1);
     EXPECT_TRUE(h.WaitShown());
 
+    // The menu button opens the tray menu window.
     ASSERT_TRUE(h.Driver().Click("menubtn"));
     EXPECT_EQ(h.Count("OnMenuButton"), 1);
+    QWidget* menu = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == "MenuWnd" && widget->isVisible()) {
+                menu = widget;
+            }
+        }
+        return menu != nullptr;
+    }));
+    // Choosing in it is the tray menu's path (see the tray menu tests).
+    menu->close();
 }
 
 TEST(MainWndTest, MonitorSizeChoosesTheDpi) {

@@ -4,6 +4,7 @@
 // lighting-control switch, the production tool query and the shutdown.
 #include <gtest/gtest.h>
 
+#include <QMouseEvent>
 #include <QTimer>
 #include <QWidget>
 #include <atomic>
@@ -86,7 +87,7 @@ TEST(MainWndTest, WithoutATrayCloseMinimisesAndTheMenuButtonOffersExit) {
     DuiLib::SendMessage(h.hwnd, app::Messages().broadcast, 0, 1);
     EXPECT_TRUE(h.WaitShown());
 
-    // The menu button opens the tray menu window.
+    // The menu button opens the tray menu.
     ASSERT_TRUE(h.Driver().Click("menubtn"));
     EXPECT_EQ(h.Count("OnMenuButton"), 1);
     QWidget* menu = nullptr;
@@ -98,8 +99,21 @@ TEST(MainWndTest, WithoutATrayCloseMinimisesAndTheMenuButtonOffersExit) {
         }
         return menu != nullptr;
     }));
-    // Choosing in it is the tray menu's path (see the tray menu tests).
-    menu->close();
+    // Once the menu is laid out, its "exit" ends the program: the last item,
+    // below an inset of 4, two items of 34 and a line.
+    DuiLib::CUiTestDriver::ProcessEvents(100);
+    QPointF exitItem(90, 4 + 34 + 34 + 1 + 17);
+    for (QEvent::Type type :
+         {QEvent::MouseMove, QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, exitItem, menu->mapToGlobal(exitItem),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(menu, &event);
+    }
+    EXPECT_TRUE(WaitUntil([&] { return !DuiLib::IsWindow(h.hwnd); }, 10000));
+    EXPECT_EQ(h.Count("menu:exit"), 1);
+    EXPECT_TRUE(h.wnd->Workers().IsShutDown());
 }
 
 TEST(MainWndTest, MonitorSizeChoosesTheDpi) {

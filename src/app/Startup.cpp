@@ -5,11 +5,13 @@
 #include <thread>
 
 #include "app/MainWnd.h"
+#include "app/MainWndMessages.h"
 #include "app/RegisteredMessages.h"
 #include "app/SimulatedDevices.h"
 #include "platform/InstanceLock.h"
 #include "platform/MessageBus.h"
 #include "platform/Paths.h"
+#include "platform/PowerEvents.h"
 #include "platform/RegisteredMessage.h"
 #include "platform/Trace.h"
 #include "ui/RegisterCustomControls.h"
@@ -20,7 +22,6 @@
 #include "uilib/UiApplication.h"
 #include "uilib/WindowImplBase.h"
 
-#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -138,12 +139,18 @@ int RunProgram(int argc, char** argv) {
         DuiLib::PostMessage(hwnd, number, static_cast<DuiLib::WPARAM>(message.wParam),
                             static_cast<DuiLib::LPARAM>(message.lParam));
     });
+    // System sleep and wake reach the main window as power broadcasts.
+    platform::PowerEvents power;
+    power.Start([hwnd](bool suspending) {
+        DuiLib::PostMessage(hwnd, WM_POWERBROADCAST,
+                            suspending ? PBT_APMSUSPEND : PBT_APMRESUMEAUTOMATIC, 0);
+    });
     // The main window shows itself once the first device scan has ended.
     mainWnd->CenterWindow();
 
     std::string screenshot = ScreenshotPath(argc, argv);
     if (!screenshot.empty()) {
-        QTimer::singleShot(800, [mainWnd, screenshot] {
+        uilib::CUiApplication::RunLater(800, [mainWnd, screenshot] {
             if (!mainWnd->GetPaintManager().RenderToPng(screenshot)) {
                 std::fprintf(stderr, "Zentor Keyboard: cannot write %s\n", screenshot.c_str());
             }

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 
 namespace uilib {
 namespace {
@@ -38,6 +39,10 @@ int CUiApplication::Run() {
 
 void CUiApplication::Quit(int code) {
     QApplication::exit(code);
+}
+
+void CUiApplication::RunLater(int delayMs, std::function<void()> task) {
+    QTimer::singleShot(delayMs, QCoreApplication::instance(), std::move(task));
 }
 
 void CUiApplication::QuitOnTerminationSignals() {

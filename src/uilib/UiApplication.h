@@ -2,6 +2,7 @@
 // thread's event loop and ends it.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -23,6 +24,9 @@ public:
     // SIGINT and SIGTERM end the event loop normally, so the program cleans up
     // (releases its instance lock and bus socket) instead of dying mid-way.
     void QuitOnTerminationSignals();
+
+    // Runs task once on the UI thread after delayMs, from the event loop.
+    static void RunLater(int delayMs, std::function<void()> task);
 
 private:
     std::unique_ptr<QApplication> m_app;

@@ -9,7 +9,10 @@
 #include "device/DeviceTables.h"
 #include "platform/Trace.h"
 #include "ui/AboutWnd.h"
+#include "ui/DeviceOptionUI.h"
+#include "ui/MpDevicePowerUI.h"
 #include "ui/NamedLayout.h"
+#include "ui/RegisterCustomControls.h"
 #include "ui/WindowDpi.h"
 #include "uilib/ContainerUI.h"
 #include "uilib/ControlFactory.h"
@@ -76,7 +79,7 @@ void CMainWnd::SetTrayMode(TrayMode mode) {
     g_trayMode = mode;
 }
 
-CMainWnd::CMainWnd() {
+CMainWnd::CMainWnd() : m_discovery(std::make_unique<DeviceDiscovery>(*this)) {
     BuildRoutes();
     BuildMessageRoutes();
 }
@@ -208,12 +211,24 @@ void CMainWnd::Notify(TNotifyUI& msg) {
 }
 
 CControlUI* CMainWnd::CreateControl(const std::string& className) {
+    if (DuiLib::EqualsNoCase(className, "DeviceOption")) {
+        return new ui::CDeviceOptionUI();
+    }
+    if (DuiLib::EqualsNoCase(className, "MpDevicePower")) {
+        return new ui::CMpDevicePowerUI();
+    }
     for (const ControlRow& row : kControlTable) {
         if (!DuiLib::EqualsNoCase(className, row.layoutClass)) {
             continue;
         }
         if (row.controlClass != nullptr) {
-            return DuiLib::CControlFactory::GetInstance().CreateControl(row.controlClass);
+            if (CControlUI* control =
+                    DuiLib::CControlFactory::GetInstance().CreateControl(row.controlClass)) {
+                return control;
+            }
+            // Classes the factory does not register (the keyboard and mouse
+            // pages) are made by their layout tag.
+            return ui::CreateCustomControl(row.layoutClass);
         }
         return BuildLayout(row.layoutFile);
     }
@@ -241,8 +256,11 @@ void CMainWnd::UpdateNoDeviceNotice() {
     if (CControlUI* notice = m_pm.FindControl("No_device_Link")) {
         notice->SetVisible(visible == 0);
     }
-    if (CControlUI* pages = m_pm.FindControl("device_switch")) {
-        pages->SetVisible(visible != 0);
+    // Without a device there is neither a page nor a power status to show.
+    for (const char* tabs : {"device_switch", "device_power_switch"}) {
+        if (CControlUI* control = m_pm.FindControl(tabs)) {
+            control->SetVisible(visible != 0);
+        }
     }
     // The strip's arrows only make sense with something to scroll through.
     for (const char* arrow : {"device_select_prev", "device_select_next"}) {

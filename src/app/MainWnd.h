@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "app/DeviceDiscovery.h"
 #include "app/NotifyRouter.h"
 #include "app/WorkerSlots.h"
 #include "uilib/TrayIcon.h"
@@ -19,11 +20,17 @@
 
 namespace ui {
 class CAboutWnd;
+class CDeviceOptionUI;
+}  // namespace ui
+namespace pages {
+class CVexmoorUSBDevice;
 }
 
 namespace app {
 
-class CMainWnd : public DuiLib::WindowImplBase, public DuiLib::IQueryControlText {
+class CMainWnd : public DuiLib::WindowImplBase,
+                 public DuiLib::IQueryControlText,
+                 public IDiscoverySink {
 public:
     using LRESULT = DuiLib::LRESULT;
     using UINT = DuiLib::UINT;
@@ -73,6 +80,20 @@ public:
     bool IsMouseInside() const { return m_mouseInside; }
     int ChosenDpi() const { return m_dpi; }
     bool IsAboutOpen() const { return m_aboutWnd != nullptr; }
+
+    // The discovery worker and its device list (touch the list only while the
+    // worker is stopped or inside the found/lost handlers).
+    DeviceDiscovery& Discovery() { return *m_discovery; }
+    // The selector strip, entries addressed by their position in
+    // "device_select_layout".
+    ui::CDeviceOptionUI* Option(int index);
+    void ShowOption(int index, bool visible, bool select);
+    void HideOption(int index);
+    // Whether an entry is shown, the first shown entry and how many are shown.
+    bool FirstShown(int& first, int& count);
+    // The page of the first entry that is shown and selected, or nullptr.
+    pages::CVexmoorUSBDevice* SelectedPage();
+    int SelectedOption() const { return m_selectedOption; }
 
     // 144 DPI for a monitor larger than 1500 x 960 pixels, otherwise 96.
     static int ChooseDpiForMonitor(int width, int height);
@@ -140,8 +161,25 @@ private:
 
     // Operations of the device, lighting and settings features, reached from
     // messages and timers.
-    void OnDeviceFound(WPARAM index);
-    void OnDeviceLost(WPARAM index);
+    void HandleDeviceFound(WPARAM index);
+    void HandleDeviceLost(WPARAM index);
+    void OnDeviceSelectorScroll(TNotifyUI&, const ControlName&);
+    void OnDeviceSelected(TNotifyUI&, const ControlName&);
+    void ShowAccessNotice();
+    // The discovery worker's news, on its thread.
+    void OnDeviceFound(std::size_t index) override;
+    void OnDeviceLost(std::size_t index) override;
+    void OnFirstScanDone() override;
+    void OnAccessNotice() override;
+    // Device pages: creation and the paths of their devices.
+    bool CreatePage(std::size_t kindRow, std::size_t entry);
+    pages::CVexmoorUSBDevice* PageOfEntry(std::size_t entry);
+    int OptionIndexOf(const pages::CVexmoorUSBDevice* page);
+    void AddCommandInterface(std::size_t entry);
+    void AddEventInterface(std::size_t entry);
+    void LoseCommandInterface(std::size_t entry);
+    void LoseEventInterface(std::size_t entry);
+    void SwitchPath(std::size_t entry);
     void OnHookKeyCapture(WPARAM wParam, LPARAM lParam);
     void OnHookMacroRecord(UINT msg, WPARAM wParam, LPARAM lParam);
     void OnGameEvent(WPARAM wParam, LPARAM lParam);
@@ -170,6 +208,15 @@ private:
     void RunAudioRecorderWatch(platform::Event& stop, const DuiLib::HWND& wnd);
     void RunLightSync(platform::Event& stop, const DuiLib::HWND& wnd);
 
+    std::unique_ptr<DeviceDiscovery> m_discovery;
+    // Set by the discovery worker before it runs; read only on its thread.
+    DuiLib::HWND m_discoveryWnd;
+    platform::Event* m_discoveryStop = nullptr;
+    // The pages of each kind row (mouse, keyboard, mouse pad, headset).
+    std::vector<pages::CVexmoorUSBDevice*> m_pages[4];
+    int m_selectedOption = -1;
+    int m_selectedKind = 0;
+    int m_selectedRole = 0;
     CNotifyRouter m_router;
     std::unordered_map<UINT, MessageRoute> m_messageRoutes;
     WorkerSlots m_workers;

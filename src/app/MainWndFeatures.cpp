@@ -6,19 +6,10 @@
 
 namespace app {
 
-// Until device discovery exists, its worker reports at once that the first
-// scan has ended without finding anything, so the window shows itself with
-// the no-device notice.
-void CMainWnd::RunDiscovery(platform::Event&, const DuiLib::HWND& wnd) {
-    DuiLib::PostMessage(wnd, Messages().broadcast, 0, 0);
-}
-
 void CMainWnd::RunAudioRecorderWatch(platform::Event&, const DuiLib::HWND&) {}
 void CMainWnd::RunLightSync(platform::Event&, const DuiLib::HWND&) {}
 
 // Device discovery and the selector strip.
-void CMainWnd::CreateFirstPages() {}
-void CMainWnd::OnSelectorEntry(WPARAM, LPARAM) {}
 void CMainWnd::NotifyPagesWindowShown(bool) {}
 void CMainWnd::GivePagesLightControl(int) {}
 void CMainWnd::GivePagesWindowFlags() {}

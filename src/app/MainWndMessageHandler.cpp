@@ -130,10 +130,13 @@ CMainWnd::LRESULT CMainWnd::HandleInternalMessage(UINT msg, WPARAM wParam, LPARA
             RefreshTrayMenu();
             return 0;
         case kMsgDeviceFound:
-            OnDeviceFound(wParam);
+            HandleDeviceFound(wParam);
             return 0;
         case kMsgDeviceLost:
-            OnDeviceLost(wParam);
+            HandleDeviceLost(wParam);
+            return 0;
+        case kMsgAccessNotice:
+            ShowAccessNotice();
             return 0;
         case kMsgOpenSettings:
             OpenSettingsWindow(true);
@@ -212,20 +215,6 @@ void CMainWnd::OnTimer(UINT id) {
         default:
             break;
     }
-}
-
-void CMainWnd::OnDeviceFound(WPARAM index) {
-    if (index >= device::kSupportedInterfaceCount) {
-        return;
-    }
-    Observe("OnDeviceFound");
-}
-
-void CMainWnd::OnDeviceLost(WPARAM index) {
-    if (index >= device::kSupportedInterfaceCount) {
-        return;
-    }
-    Observe("OnDeviceLost");
 }
 
 void CMainWnd::OnGameEvent(WPARAM wParam, LPARAM lParam) {

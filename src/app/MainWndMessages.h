@@ -22,6 +22,7 @@ constexpr UINT kMsgDeviceFound = 3090;
 constexpr UINT kMsgDeviceLost = 3091;
 constexpr UINT kMsgOpenSettings = 3093;
 constexpr UINT kMsgNothingToUpdate = 3094;
+constexpr UINT kMsgAccessNotice = 3095;
 constexpr UINT kMsgIgnored3330 = 3330;
 constexpr UINT kMsgSelectorEntry = 3331;
 

@@ -217,18 +217,18 @@ CControlUI* CMainWnd::CreateControl(const std::string& className) {
     if (DuiLib::EqualsNoCase(className, "MpDevicePower")) {
         return new ui::CMpDevicePowerUI();
     }
+    // The factory does not register the keyboard and mouse pages; they are
+    // made by their layout tag.
+    if (DuiLib::EqualsNoCase(className, "VexmoorKeyboardDevice") ||
+        DuiLib::EqualsNoCase(className, "VexmoorMouseDevice")) {
+        return ui::CreateCustomControl(className);
+    }
     for (const ControlRow& row : kControlTable) {
         if (!DuiLib::EqualsNoCase(className, row.layoutClass)) {
             continue;
         }
         if (row.controlClass != nullptr) {
-            if (CControlUI* control =
-                    DuiLib::CControlFactory::GetInstance().CreateControl(row.controlClass)) {
-                return control;
-            }
-            // Classes the factory does not register (the keyboard and mouse
-            // pages) are made by their layout tag.
-            return ui::CreateCustomControl(row.layoutClass);
+            return DuiLib::CControlFactory::GetInstance().CreateControl(row.controlClass);
         }
         return BuildLayout(row.layoutFile);
     }

@@ -5,10 +5,13 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWheelEvent>
 #include <QWindow>
 
 #include "uilib/PaintManagerUI.h"
+#include "uilib/WindowChannel.h"
+#include "uilib/WindowMessages.h"
 
 namespace DuiLib {
 namespace {
@@ -75,7 +78,7 @@ CUiHostWidget::CUiHostWidget(CPaintManagerUI* manager, QWidget* parent, Qt::Wind
 
 void CUiHostWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     double scale = m_manager->GetScale();
     QRect area = event->rect();
     painter.fillRect(area, QColor(0x15, 0x17, 0x1c));
@@ -144,8 +147,50 @@ void CUiHostWidget::mouseMoveEvent(QMouseEvent* event) {
                            KeyState(event->modifiers(), event->buttons()));
 }
 
+void CUiHostWidget::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    SendToWindow(WM_MOUSEHOVER, 0);
+}
+
 void CUiHostWidget::leaveEvent(QEvent*) {
     m_manager->OnMouseLeaveWindow();
+    SendToWindow(WM_MOUSELEAVE, 0);
+}
+
+void CUiHostWidget::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange) {
+        SendToWindow(WM_ACTIVATE, isActiveWindow() ? 1 : 0);
+    }
+}
+
+void CUiHostWidget::SendToWindow(unsigned int msg, uintptr_t wParam) {
+    SendMessage(m_manager->GetPaintWindow(), msg, static_cast<WPARAM>(wParam), 0);
+}
+
+// A window that moves to another screen hears the new DPI; a screen whose
+// resolution changes tells its windows.
+void CUiHostWidget::FollowScreenChanges() {
+    QWindow* window = windowHandle();
+    if (m_followingScreens || window == nullptr) {
+        return;
+    }
+    m_followingScreens = true;
+    auto watchScreen = [this](QScreen* screen) {
+        if (screen == nullptr) {
+            return;
+        }
+        connect(screen, &QScreen::geometryChanged, this,
+                [this] { SendToWindow(WM_DISPLAYCHANGE, 0); });
+    };
+    watchScreen(window->screen());
+    connect(window, &QWindow::screenChanged, this, [this, watchScreen](QScreen* screen) {
+        watchScreen(screen);
+        if (screen != nullptr) {
+            auto dpi = static_cast<uintptr_t>(screen->logicalDotsPerInch() + 0.5);
+            SendToWindow(WM_DPICHANGED, dpi | (dpi << 16));
+        }
+    });
 }
 
 void CUiHostWidget::wheelEvent(QWheelEvent* event) {
@@ -198,6 +243,7 @@ void CUiHostWidget::hideEvent(QHideEvent* event) {
 
 void CUiHostWidget::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    FollowScreenChanges();
     if (m_onShow) {
         m_onShow();
     }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 
 namespace DuiLib {
@@ -29,7 +30,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -40,7 +43,12 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // Tells the window a system event, as the window system would.
+    void SendToWindow(unsigned int msg, uintptr_t wParam);
+    void FollowScreenChanges();
+
     CPaintManagerUI* m_manager;
+    bool m_followingScreens = false;
     std::function<bool()> m_onClose;
     std::function<void()> m_onHide;
     std::function<void()> m_onShow;

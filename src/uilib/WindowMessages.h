@@ -18,6 +18,16 @@ constexpr UINT WM_SYSCOMMAND = 0x0112;
 constexpr UINT WM_TIMER = 0x0113;
 constexpr UINT WM_USER = 0x0400;
 
+// What the window system tells a window about itself: activation (wParam 1
+// active, 0 inactive), the mouse entering and leaving it, a change of the
+// screen's resolution, and a new DPI (in the low word of wParam; lParam is a
+// suggested rectangle or null).
+constexpr UINT WM_ACTIVATE = 0x0006;
+constexpr UINT WM_DISPLAYCHANGE = 0x007E;
+constexpr UINT WM_MOUSEHOVER = 0x02A1;
+constexpr UINT WM_MOUSELEAVE = 0x02A3;
+constexpr UINT WM_DPICHANGED = 0x02E0;
+
 constexpr WPARAM SC_MINIMIZE = 0xF020;
 constexpr WPARAM SC_MAXIMIZE = 0xF030;
 constexpr WPARAM SC_CLOSE = 0xF060;

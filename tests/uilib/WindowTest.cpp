@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEnterEvent>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -233,6 +235,46 @@ TEST_F(WindowTest, MenuCommandReachesTheOwnerAndTrayEventsArePosted) {
     tray.Trigger(WM_LBUTTONUP);
     CUiTestDriver::ProcessEvents(20);
     EXPECT_EQ(owner.trayEvents.size(), 2u);
+}
+
+// The window system's own news reaches the window as the messages a window
+// expects: activation, the mouse entering and leaving.
+class SystemNewsWnd : public WindowImplBase {
+public:
+    std::string GetWindowClassName() const override { return "SystemNewsWnd"; }
+    std::string GetSkinFile() override {
+        return R"(<Window size="200,100"><VerticalLayout name="root"/></Window>)";
+    }
+    void Notify(TNotifyUI&) override {}
+    LRESULT HandleCustomMessage(UINT msg, WPARAM wParam, LPARAM, bool&) override {
+        if (msg == WM_ACTIVATE || msg == WM_MOUSEHOVER || msg == WM_MOUSELEAVE ||
+            msg == WM_DISPLAYCHANGE || msg == WM_DPICHANGED) {
+            news.emplace_back(msg, wParam);
+        }
+        return 0;
+    }
+    std::vector<std::pair<UINT, WPARAM>> news;
+};
+
+TEST_F(WindowTest, WindowSystemEventsArriveAsWindowMessages) {
+    SystemNewsWnd wnd;
+    ASSERT_TRUE(wnd.Create({}, "News", 0, 0));
+    QWidget* widget = wnd.GetWidget();
+    ASSERT_NE(widget, nullptr);
+    wnd.news.clear();
+
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(widget, &enter);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(widget, &leave);
+    QEvent activation(QEvent::ActivationChange);
+    QCoreApplication::sendEvent(widget, &activation);
+
+    ASSERT_EQ(wnd.news.size(), 3u);
+    EXPECT_EQ(wnd.news[0].first, WM_MOUSEHOVER);
+    EXPECT_EQ(wnd.news[1].first, WM_MOUSELEAVE);
+    EXPECT_EQ(wnd.news[2].first, WM_ACTIVATE);
+    EXPECT_EQ(wnd.news[2].second, widget->isActiveWindow() ? 1u : 0u);
 }
 
 }  // namespace

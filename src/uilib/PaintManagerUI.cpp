@@ -443,7 +443,7 @@ bool CPaintManagerUI::RenderToPng(const std::string& path) {
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
-        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
         painter.scale(GetScale(), GetScale());
         Paint(&painter, {0, 0, m_clientSize.cx, m_clientSize.cy});
     }

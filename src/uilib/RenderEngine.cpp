@@ -12,6 +12,8 @@
 #include <memory>
 #include <mutex>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "platform/Trace.h"
 #include "uilib/FontTable.h"
@@ -41,8 +43,76 @@ std::unordered_map<std::string, TDrawInfo>& DrawInfoCache() {
 // Nine-part images drawn at a size, kept so that a repaint draws each one
 // with a single copy.
 constexpr size_t kMaxComposed = 1024;
-std::unordered_map<std::string, QPixmap>& ComposedCache() {
-    static std::unordered_map<std::string, QPixmap> cache;
+
+struct ComposedKey {
+    const CachedImage* image = nullptr;
+    int source[4] = {};
+    int corner[4] = {};
+    bool hole = false;
+    int width = 0;
+    int height = 0;
+    double scale = 1.0;
+    bool operator==(const ComposedKey&) const = default;
+};
+
+struct ComposedKeyHash {
+    size_t operator()(const ComposedKey& k) const {
+        size_t h = std::hash<const void*>()(k.image);
+        auto mix = [&h](size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); };
+        for (int v : k.source) {
+            mix(std::hash<int>()(v));
+        }
+        for (int v : k.corner) {
+            mix(std::hash<int>()(v));
+        }
+        mix(std::hash<int>()(k.width * 65599 + k.height));
+        mix(std::hash<double>()(k.scale) ^ static_cast<size_t>(k.hole));
+        return h;
+    }
+};
+
+std::unordered_map<ComposedKey, QPixmap, ComposedKeyHash>& ComposedCache() {
+    static std::unordered_map<ComposedKey, QPixmap, ComposedKeyHash> cache;
+    return cache;
+}
+
+// Images filled with a colour (the shape of a part of an image, tinted), by
+// image, part and colour. Lit keys repaint with the same few colours frame
+// after frame, so each is tinted once; the oldest entry's buffer is reused for
+// a new one, so a full cache does not allocate per draw.
+constexpr size_t kMaxTinted = 512;
+
+struct TintKey {
+    const CachedImage* image = nullptr;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    uint32_t rgb = 0;
+    bool operator==(const TintKey&) const = default;
+};
+
+struct TintKeyHash {
+    size_t operator()(const TintKey& k) const {
+        size_t h = std::hash<const void*>()(k.image);
+        for (uint64_t v : {static_cast<uint64_t>(k.left) << 32 | static_cast<uint32_t>(k.top),
+                           static_cast<uint64_t>(k.width) << 32 | static_cast<uint32_t>(k.height),
+                           static_cast<uint64_t>(k.rgb)}) {
+            h ^= std::hash<uint64_t>()(v) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
+        }
+        return h;
+    }
+};
+
+struct TintCache {
+    std::unordered_map<TintKey, size_t, TintKeyHash> index;
+    std::vector<std::pair<TintKey, QImage>> entries;
+    size_t next = 0;  // the slot replaced next once all are used
+    uint64_t tints = 0;
+};
+
+TintCache& Tinted() {
+    static TintCache cache;
     return cache;
 }
 
@@ -61,7 +131,37 @@ QRect ToQRect(const UiRect& rc) {
     return QRect(rc.left, rc.top, rc.Width(), rc.Height());
 }
 
+// Images by the file name a description gives, for the resource folder they
+// were resolved in, so that a draw looks neither at the disk nor at paths.
+struct NamedImages {
+    std::string resourcePath;
+    std::unordered_map<std::string, CachedImage*> byName;
+};
+
+NamedImages& ImagesByName() {
+    static NamedImages names;
+    return names;
+}
+
+CachedImage* LoadImageByPath(const std::string& file);
+
 CachedImage* LoadImage(const std::string& file) {
+    NamedImages& names = ImagesByName();
+    const std::string& resourcePath = CPaintManagerUI::GetResourcePath();
+    if (names.resourcePath != resourcePath) {
+        names.byName.clear();
+        names.resourcePath = resourcePath;
+    }
+    auto it = names.byName.find(file);
+    if (it != names.byName.end()) {
+        return it->second;
+    }
+    CachedImage* image = LoadImageByPath(file);
+    names.byName.emplace(file, image);
+    return image;
+}
+
+CachedImage* LoadImageByPath(const std::string& file) {
     std::string path = CRenderEngine::ResolveImagePath(file);
     auto& cache = ImageCache();
     auto it = cache.find(path);
@@ -125,13 +225,69 @@ void ApplyKeys(const std::string& text, TDrawInfo& info) {
     }
 }
 
-void DrawPart(QPainter& p, const QPixmap& pixmap, const QRect& dest, const QRect& src, bool tileX,
+// Every channel of the pixel times a / 255, rounded to nearest.
+inline uint32_t MultiplyByAlpha(uint32_t pixel, uint32_t a) {
+    uint32_t redBlue = (pixel & 0xFF00FF) * a;
+    redBlue = ((redBlue + ((redBlue >> 8) & 0xFF00FF) + 0x800080) >> 8) & 0xFF00FF;
+    uint32_t alphaGreen = ((pixel >> 8) & 0xFF00FF) * a;
+    alphaGreen = (alphaGreen + ((alphaGreen >> 8) & 0xFF00FF) + 0x800080) & 0xFF00FF00;
+    return alphaGreen | redBlue;
+}
+
+// The part s of the image with every pixel's colour replaced by rgb, its
+// alpha kept.
+const QImage& TintedImage(const CachedImage& image, const QRect& s, uint32_t rgb) {
+    TintCache& cache = Tinted();
+    const TintKey key{&image, s.left(), s.top(), s.width(), s.height(), rgb & 0xFFFFFF};
+    auto it = cache.index.find(key);
+    if (it != cache.index.end()) {
+        return cache.entries[it->second].second;
+    }
+    size_t slot = cache.entries.size();
+    if (slot < kMaxTinted) {
+        cache.entries.emplace_back(key, QImage());
+    } else {
+        slot = cache.next;
+        cache.next = (cache.next + 1) % kMaxTinted;
+        cache.index.erase(cache.entries[slot].first);
+        cache.entries[slot].first = key;
+    }
+    QImage& shape = cache.entries[slot].second;
+    if (shape.size() != s.size() || shape.format() != image.image.format()) {
+        shape = QImage(s.size(), image.image.format());
+    }
+    // Each premultiplied pixel becomes the opaque colour times the pixel's
+    // alpha, rounded as the raster engine's source-in composition rounds.
+    const uint32_t opaque = 0xFF000000u | (rgb & 0xFFFFFF);
+    for (int y = 0; y < s.height(); ++y) {
+        const auto* from =
+            reinterpret_cast<const uint32_t*>(image.image.constScanLine(s.top() + y)) + s.left();
+        auto* to = reinterpret_cast<uint32_t*>(shape.scanLine(y));
+        for (int x = 0; x < s.width(); ++x) {
+            to[x] = MultiplyByAlpha(opaque, from[x] >> 24);
+        }
+    }
+    ++cache.tints;
+    cache.index.emplace(key, slot);
+    return shape;
+}
+
+void Blit(QPainter& p, const QRect& dest, const QPixmap& pixmap, const QRect& src) {
+    p.drawPixmap(dest, pixmap, src);
+}
+
+void Blit(QPainter& p, const QRect& dest, const QImage& image, const QRect& src) {
+    p.drawImage(dest, image, src);
+}
+
+template <typename Image>
+void DrawPart(QPainter& p, const Image& pixmap, const QRect& dest, const QRect& src, bool tileX,
               bool tileY) {
     if (dest.isEmpty() || src.isEmpty()) {
         return;
     }
     if (!tileX && !tileY) {
-        p.drawPixmap(dest, pixmap, src);
+        Blit(p, dest, pixmap, src);
         return;
     }
     int stepX = tileX ? src.width() : dest.width();
@@ -140,14 +296,15 @@ void DrawPart(QPainter& p, const QPixmap& pixmap, const QRect& dest, const QRect
     p.setClipRect(dest, Qt::IntersectClip);
     for (int y = dest.top(); y < dest.top() + dest.height(); y += stepY) {
         for (int x = dest.left(); x < dest.left() + dest.width(); x += stepX) {
-            p.drawPixmap(QRect(x, y, stepX, stepY), pixmap, src);
+            Blit(p, QRect(x, y, stepX, stepY), pixmap, src);
         }
     }
     p.restore();
 }
 
-void DrawNine(QPainter& p, const QPixmap& pixmap, const QRect& d, const QRect& s, const UiRect& c,
-              bool hole) {
+template <typename Image>
+void DrawNine(QPainter& p, const Image& pixmap, const QRect& d, const QRect& s, const UiRect& c,
+              bool hole, bool tileX = false, bool tileY = false) {
     int dx[4] = {d.left(), d.left() + c.left, d.left() + d.width() - c.right, d.left() + d.width()};
     int dy[4] = {d.top(), d.top() + c.top, d.top() + d.height() - c.bottom, d.top() + d.height()};
     int sx[4] = {s.left(), s.left() + c.left, s.left() + s.width() - c.right, s.left() + s.width()};
@@ -159,7 +316,8 @@ void DrawNine(QPainter& p, const QPixmap& pixmap, const QRect& d, const QRect& s
             }
             QRect dp(dx[col], dy[row], dx[col + 1] - dx[col], dy[row + 1] - dy[row]);
             QRect sp(sx[col], sy[row], sx[col + 1] - sx[col], sy[row + 1] - sy[row]);
-            DrawPart(p, pixmap, dp, sp, false, false);
+            const bool middle = row == 1 && col == 1;
+            DrawPart(p, pixmap, dp, sp, middle && tileX, middle && tileY);
         }
     }
 }
@@ -252,25 +410,31 @@ void CRenderEngine::DrawText(HDC hDC, const UiRect& rc, const std::string& text,
     flags |= (style & DT_VCENTER)  ? Qt::AlignVCenter
              : (style & DT_BOTTOM) ? Qt::AlignBottom
                                    : Qt::AlignTop;
-    QString qtext = QString::fromStdString(text);
     hDC->setFont(qfont);
     hDC->setPen(ToQColor(color));
     QRect box = ToQRect(rc);
     if (style & DT_WORDBREAK) {
-        hDC->drawText(box, flags | Qt::TextWordWrap, qtext);
+        hDC->drawText(box, flags | Qt::TextWordWrap, QString::fromStdString(text));
         return;
     }
-    QFontMetrics metrics(qfont);
-    if (style & DT_END_ELLIPSIS) {
-        qtext = metrics.elidedText(qtext, Qt::ElideRight, box.width());
+    // Keyed by font and text, and by width when the text is shortened to fit,
+    // so that a repaint neither converts, measures nor lays out the text.
+    const bool elide = (style & DT_END_ELLIPSIS) != 0;
+    std::string key = std::to_string(font) + '\x1f';
+    if (elide) {
+        key += std::to_string(box.width()) + '\x1f';
     }
+    key += text;
     auto& cache = TextCache();
-    if (cache.size() > kMaxTexts) {
-        cache.clear();
-    }
-    std::string key = std::to_string(font) + '\x1f' + qtext.toStdString();
     auto it = cache.find(key);
     if (it == cache.end()) {
+        if (cache.size() > kMaxTexts) {
+            cache.clear();
+        }
+        QString qtext = QString::fromStdString(text);
+        if (elide) {
+            qtext = QFontMetrics(qfont).elidedText(qtext, Qt::ElideRight, box.width());
+        }
         QStaticText prepared(qtext);
         prepared.setTextFormat(Qt::PlainText);
         prepared.setPerformanceHint(QStaticText::AggressiveCaching);
@@ -311,17 +475,24 @@ UiSize CRenderEngine::MeasureText(const std::string& text, int font, int maxWidt
     return {metrics.horizontalAdvance(qtext), metrics.height()};
 }
 
-bool CRenderEngine::ParseDrawInfo(const std::string& image, TDrawInfo& info) {
+namespace {
+
+// The parsed description, parsed once.
+const TDrawInfo& CachedDrawInfo(const std::string& image) {
     auto& cache = DrawInfoCache();
     auto it = cache.find(image);
-    if (it != cache.end()) {
-        info = it->second;
-        return !info.sFile.empty();
+    if (it == cache.end()) {
+        TDrawInfo parsed;
+        ApplyKeys(image, parsed);
+        it = cache.emplace(image, std::move(parsed)).first;
     }
-    TDrawInfo parsed;
-    ApplyKeys(image, parsed);
-    cache.emplace(image, parsed);
-    info = parsed;
+    return it->second;
+}
+
+}  // namespace
+
+bool CRenderEngine::ParseDrawInfo(const std::string& image, TDrawInfo& info) {
+    info = CachedDrawInfo(image);
     return !info.sFile.empty();
 }
 
@@ -348,21 +519,33 @@ bool CRenderEngine::ImageExists(const std::string& file) {
     return std::filesystem::is_regular_file(ResolveImagePath(file), error);
 }
 
+uint64_t CRenderEngine::GetTintCount() {
+    return Tinted().tints;
+}
+
 void CRenderEngine::FlushImages() {
+    ImagesByName().byName.clear();
     ImageCache().clear();
     ComposedCache().clear();
     DrawInfoCache().clear();
+    const uint64_t tints = Tinted().tints;
+    Tinted() = TintCache();
+    Tinted().tints = tints;
 }
 
 bool CRenderEngine::DrawImageString(HDC hDC, CPaintManagerUI*, const UiRect& rcItem,
                                     const UiRect& rcPaint, const std::string& image,
                                     const std::string& modify, uint32_t color, int alpha,
                                     bool useColor) {
-    TDrawInfo info;
-    ParseDrawInfo(image, info);
+    // Most draws have no modification and use the parsed description as is.
+    TDrawInfo modified;
+    const TDrawInfo* parsed = &CachedDrawInfo(image);
     if (!modify.empty()) {
-        ApplyKeys(modify, info);
+        modified = *parsed;
+        ApplyKeys(modify, modified);
+        parsed = &modified;
     }
+    const TDrawInfo& info = *parsed;
     if (info.sFile.empty()) {
         return false;
     }
@@ -389,40 +572,42 @@ bool CRenderEngine::DrawImageString(HDC hDC, CPaintManagerUI*, const UiRect& rcI
         return false;
     }
 
-    const QPixmap* pixmap = &cached->pixmap;
-    QPixmap tinted;
-    if (useColor) {
-        QImage shape = cached->image.copy(ToQRect(source));
-        QPainter tint(&shape);
-        tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        tint.fillRect(shape.rect(), ToQColor(0xFF000000u | (color & 0xFFFFFF)));
-        tint.end();
-        tinted = QPixmap::fromImage(shape);
-        pixmap = &tinted;
-        source = {0, 0, source.Width(), source.Height()};
+    // Only the state this draw needs is changed and put back: saving and
+    // restoring the whole painter costs more than drawing a key.
+    const bool smooth = hDC->testRenderHint(QPainter::SmoothPixmapTransform);
+    if (!smooth) {
+        hDC->setRenderHint(QPainter::SmoothPixmapTransform);
     }
-
-    hDC->save();
-    hDC->setRenderHint(QPainter::SmoothPixmapTransform);
     double opacity = info.uFade / 255.0;
     if (useColor) {
         opacity *= std::clamp(alpha, 0, 255) / 255.0;
     }
-    hDC->setOpacity(hDC->opacity() * opacity);
+    const double oldOpacity = hDC->opacity();
+    if (opacity != 1.0) {
+        hDC->setOpacity(oldOpacity * opacity);
+    }
     const UiRect& c = info.rcCorner;
     QRect d = ToQRect(dest);
     QRect s = ToQRect(source);
-    if (c == UiRect{}) {
-        DrawPart(*hDC, *pixmap, d, s, info.bTiledX, info.bTiledY);
-    } else if (!useColor && !info.bTiledX && !info.bTiledY) {
+    if (useColor) {
+        const QImage& tinted = TintedImage(*cached, s, color);
+        const QRect all(0, 0, s.width(), s.height());
+        if (c == UiRect{}) {
+            DrawPart(*hDC, tinted, d, all, info.bTiledX, info.bTiledY);
+        } else {
+            DrawNine(*hDC, tinted, d, all, c, info.bHole, info.bTiledX, info.bTiledY);
+        }
+    } else if (c == UiRect{}) {
+        DrawPart(*hDC, cached->pixmap, d, s, info.bTiledX, info.bTiledY);
+    } else if (!info.bTiledX && !info.bTiledY) {
         auto& cache = ComposedCache();
-        std::string key = info.sFile + '|' + std::to_string(s.left()) + ',' +
-                          std::to_string(s.top()) + ',' + std::to_string(s.width()) + ',' +
-                          std::to_string(s.height()) + '|' + std::to_string(c.left) + ',' +
-                          std::to_string(c.top) + ',' + std::to_string(c.right) + ',' +
-                          std::to_string(c.bottom) + (info.bHole ? "h" : "") + '|' +
-                          std::to_string(d.width()) + 'x' + std::to_string(d.height()) + '@' +
-                          std::to_string(hDC->transform().m11());
+        const ComposedKey key{cached,
+                              {s.left(), s.top(), s.width(), s.height()},
+                              {c.left, c.top, c.right, c.bottom},
+                              info.bHole,
+                              d.width(),
+                              d.height(),
+                              hDC->transform().m11()};
         auto it = cache.find(key);
         if (it == cache.end()) {
             if (cache.size() > kMaxComposed) {
@@ -438,36 +623,23 @@ bool CRenderEngine::DrawImageString(HDC hDC, CPaintManagerUI*, const UiRect& rcI
                 QPainter p(&composed);
                 p.setRenderHint(QPainter::SmoothPixmapTransform);
                 p.scale(scale, scale);
-                DrawNine(p, *pixmap, QRect(0, 0, d.width(), d.height()), s, c, info.bHole);
+                DrawNine(p, cached->pixmap, QRect(0, 0, d.width(), d.height()), s, c, info.bHole);
             }
             composed.setDevicePixelRatio(scale);
-            it = cache.emplace(std::move(key), QPixmap::fromImage(composed)).first;
+            it = cache.emplace(key, QPixmap::fromImage(composed)).first;
         }
         hDC->drawPixmap(d.topLeft(), it->second);
     } else {
         // Nine parts: corners keep their size, edges stretch one way, the
         // middle both ways (or stays empty with hole).
-        int dx[4] = {d.left(), d.left() + c.left, d.left() + d.width() - c.right,
-                     d.left() + d.width()};
-        int dy[4] = {d.top(), d.top() + c.top, d.top() + d.height() - c.bottom,
-                     d.top() + d.height()};
-        int sx[4] = {s.left(), s.left() + c.left, s.left() + s.width() - c.right,
-                     s.left() + s.width()};
-        int sy[4] = {s.top(), s.top() + c.top, s.top() + s.height() - c.bottom,
-                     s.top() + s.height()};
-        for (int row = 0; row < 3; ++row) {
-            for (int col = 0; col < 3; ++col) {
-                if (row == 1 && col == 1 && info.bHole) {
-                    continue;
-                }
-                QRect dp(dx[col], dy[row], dx[col + 1] - dx[col], dy[row + 1] - dy[row]);
-                QRect sp(sx[col], sy[row], sx[col + 1] - sx[col], sy[row + 1] - sy[row]);
-                bool middle = row == 1 && col == 1;
-                DrawPart(*hDC, *pixmap, dp, sp, middle && info.bTiledX, middle && info.bTiledY);
-            }
-        }
+        DrawNine(*hDC, cached->pixmap, d, s, c, info.bHole, info.bTiledX, info.bTiledY);
     }
-    hDC->restore();
+    if (opacity != 1.0) {
+        hDC->setOpacity(oldOpacity);
+    }
+    if (!smooth) {
+        hDC->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    }
     return true;
 }
 

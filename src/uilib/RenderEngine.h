@@ -79,6 +79,10 @@ public:
     static std::string ResolveImagePath(const std::string& file);
     static bool ImageExists(const std::string& file);
     static void FlushImages();
+    // How many colour-filled images DrawImageString has made so far; a draw
+    // in a colour it drew the same part of the same image in recently reuses
+    // the one made then.
+    static uint64_t GetTintCount();
 };
 
 }  // namespace DuiLib

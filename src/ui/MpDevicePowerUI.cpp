@@ -36,6 +36,10 @@ DuiLib::CControlUI* CMpDevicePowerUI::Child(const char* name) const {
 void CMpDevicePowerUI::SetKindAndRole(int kind, int role) {
     m_kind = kind;
     m_role = role;
+    // Only the mouse pad carries a phone charger.
+    if (DuiLib::CControlUI* phone = Child("device_phone_type")) {
+        phone->SetVisible(kind == 3);
+    }
 }
 
 void CMpDevicePowerUI::SetPowerLayoutVisible(bool visible) {

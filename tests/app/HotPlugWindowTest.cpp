@@ -126,6 +126,20 @@ TEST_F(HotPlugWindowTest, AKeyboardMovesFromItsReceiverToItsCableAndBack) {
     EXPECT_TRUE(link.IsOpen());
     EXPECT_TRUE(Shown(kKeyboard));
     EXPECT_FALSE(NoDeviceNotice());
+
+    // While the cable serves the device, the receiver leaving and coming
+    // back changes nothing.
+    Sim("plug keyboard cable");
+    ASSERT_TRUE(Waits([&] { return !link.IsWireless(); }));
+    const int found = h->Count("OnDeviceFound");
+    const int lost = h->Count("OnDeviceLost");
+    Sim("use keyboard cable");
+    ASSERT_TRUE(Waits([&] { return h->Count("OnDeviceLost") >= lost + 2; }));
+    Sim("plug keyboard receiver");
+    ASSERT_TRUE(Waits([&] { return h->Count("OnDeviceFound") >= found + 2; }));
+    EXPECT_TRUE(link.IsOpen());
+    EXPECT_FALSE(link.IsWireless());
+    EXPECT_TRUE(Selected(kKeyboard));
 }
 
 TEST_F(HotPlugWindowTest, TheArrowsStepThroughShownEntriesWithoutWrapping) {

@@ -310,4 +310,15 @@ void CMainWnd::SwitchPath(std::size_t entry) {
     }
 }
 
+// A page animates its picture only while the window is active or the mouse is
+// over it; a hidden or background window costs no repaints.
+void CMainWnd::GivePagesWindowFlags() {
+    const int flag = (m_active || m_mouseInside) ? 1 : 0;
+    for (const auto& kindPages : m_pages) {
+        for (pages::CVexmoorUSBDevice* page : kindPages) {
+            page->SetWindowActive(flag);
+        }
+    }
+}
+
 }  // namespace app

@@ -12,7 +12,6 @@ void CMainWnd::RunLightSync(platform::Event&, const DuiLib::HWND&) {}
 // Device discovery and the selector strip.
 void CMainWnd::NotifyPagesWindowShown(bool) {}
 void CMainWnd::GivePagesLightControl(int) {}
-void CMainWnd::GivePagesWindowFlags() {}
 
 // Profiles, game lighting, key capture and macro recording.
 void CMainWnd::ApplySelectedProfile() {}

@@ -167,4 +167,29 @@ TEST_F(HotPlugWindowTest, TheArrowsStepThroughShownEntriesWithoutWrapping) {
     EXPECT_FALSE(Option(second)->IsSelected());
 }
 
+TEST_F(HotPlugWindowTest, PagesHearWhetherTheWindowIsActiveOrUnderTheMouse) {
+    Watchdog watchdog(std::chrono::seconds(30), "window flags");
+    Start("keyboard,mouse");
+    ASSERT_TRUE(Waits([&] { return Shown(kKeyboard) && Shown(kMouse); }));
+    struct Step {
+        DuiLib::UINT msg;
+        DuiLib::WPARAM wParam;
+        int expected;
+    } steps[] = {
+        {app::WM_ACTIVATE, 0, 0},    // deactivated: neither active nor under the mouse
+        {app::WM_MOUSEHOVER, 0, 1},  // the mouse comes over the inactive window
+        {app::WM_MOUSELEAVE, 0, 0},  // and leaves it again
+        {app::WM_ACTIVATE, 1, 1},    // activated
+        {app::WM_MOUSELEAVE, 0, 1},  // still active without the mouse
+    };
+    for (const Step& step : steps) {
+        DuiLib::SendMessage(h->wnd->GetHWND(), step.msg, step.wParam, 0);
+        for (int i : {kMouse, kKeyboard}) {
+            EXPECT_EQ(Page(i)->GetWindowActive(), step.expected)
+                << "message 0x" << std::hex << step.msg << " wParam " << step.wParam << " page "
+                << i;
+        }
+    }
+}
+
 }  // namespace

@@ -32,13 +32,14 @@ constexpr UINT kTimerTrayMenu = 1032;      // 10 ms after a right click on the t
 constexpr UINT kTimerApplyProfile = 1055;  // 400 ms after a profile is picked
 constexpr UINT kTimerGameLight = 1066;     // 5000 ms after a game event
 
-// System messages the window handles, with their usual numbers.
-constexpr UINT WM_ACTIVATE = 0x0006;
-constexpr UINT WM_DISPLAYCHANGE = 0x007E;
+// System messages the window handles: the UI library's window events, and
+// the power broadcast of the system's sleep and wake.
+using DuiLib::WM_ACTIVATE;
+using DuiLib::WM_DISPLAYCHANGE;
+using DuiLib::WM_DPICHANGED;
+using DuiLib::WM_MOUSEHOVER;
+using DuiLib::WM_MOUSELEAVE;
 constexpr UINT WM_POWERBROADCAST = 0x0218;
-constexpr UINT WM_MOUSEHOVER = 0x02A1;
-constexpr UINT WM_MOUSELEAVE = 0x02A3;
-constexpr UINT WM_DPICHANGED = 0x02E0;
 
 // Power events in wParam of WM_POWERBROADCAST.
 constexpr WPARAM PBT_APMSUSPEND = 4;

@@ -176,11 +176,11 @@ TEST_F(HotPlugWindowTest, PagesHearWhetherTheWindowIsActiveOrUnderTheMouse) {
         DuiLib::WPARAM wParam;
         int expected;
     } steps[] = {
-        {app::WM_ACTIVATE, 0, 0},    // deactivated: neither active nor under the mouse
-        {app::WM_MOUSEHOVER, 0, 1},  // the mouse comes over the inactive window
-        {app::WM_MOUSELEAVE, 0, 0},  // and leaves it again
-        {app::WM_ACTIVATE, 1, 1},    // activated
-        {app::WM_MOUSELEAVE, 0, 1},  // still active without the mouse
+        {DuiLib::WM_ACTIVATE, 0, 0},    // deactivated: neither active nor under the mouse
+        {DuiLib::WM_MOUSEHOVER, 0, 1},  // the mouse comes over the inactive window
+        {DuiLib::WM_MOUSELEAVE, 0, 0},  // and leaves it again
+        {DuiLib::WM_ACTIVATE, 1, 1},    // activated
+        {DuiLib::WM_MOUSELEAVE, 0, 1},  // still active without the mouse
     };
     for (const Step& step : steps) {
         DuiLib::SendMessage(h->wnd->GetHWND(), step.msg, step.wParam, 0);

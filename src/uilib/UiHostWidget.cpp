@@ -147,6 +147,20 @@ void CUiHostWidget::mouseMoveEvent(QMouseEvent* event) {
                            KeyState(event->modifiers(), event->buttons()));
 }
 
+void CUiHostWidget::Detach() {
+    m_manager = nullptr;
+    m_onClose = nullptr;
+    m_onHide = nullptr;
+    m_onShow = nullptr;
+}
+
+bool CUiHostWidget::event(QEvent* event) {
+    if (m_manager == nullptr && event->type() != QEvent::DeferredDelete) {
+        return false;
+    }
+    return QWidget::event(event);
+}
+
 void CUiHostWidget::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
     SendToWindow(WM_MOUSEHOVER, 0);

@@ -23,7 +23,13 @@ public:
     void SetHideHandler(std::function<void()> handler) { m_onHide = std::move(handler); }
     void SetShowHandler(std::function<void()> handler) { m_onShow = std::move(handler); }
 
+    // Cuts the widget off its window when the window is destroyed: the widget
+    // itself is deleted later from the event loop, and until then no event may
+    // reach the window's paint manager or handlers.
+    void Detach();
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -252,6 +252,7 @@ void CWindowWnd::DestroyWindow() {
     HandleMessage(WM_DESTROY, 0, 0);
     m_widget->hide();
     m_pm.DetachAndDeleteRoot();
+    m_widget->Detach();
     m_widget->deleteLater();
     m_widget = nullptr;
     m_pm.Init(nullptr, m_pm.GetName());

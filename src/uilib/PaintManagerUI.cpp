@@ -217,13 +217,13 @@ bool CPaintManagerUI::SetTimer(CControlUI* control, UINT id, UINT ms) {
 
 bool CPaintManagerUI::KillTimer(CControlUI* control, UINT id) {
     auto it = m_timers.find({control, id});
-    if (it == m_timers.end()) {
+    if (it == m_timers.end() || !it->second->timer->isActive()) {
         return false;
     }
-    // The timer may be the one whose signal is running right now.
+    // Stopped, not deleted: controls that kill their timer in its handler and
+    // set it again (every few milliseconds) reuse the same one. It goes with
+    // its control.
     it->second->timer->stop();
-    it->second->timer->deleteLater();
-    m_timers.erase(it);
     return true;
 }
 
@@ -240,7 +240,12 @@ void CPaintManagerUI::KillTimer(CControlUI* control) {
 }
 
 bool CPaintManagerUI::HasTimer(CControlUI* control, UINT id) const {
-    return m_timers.count({control, id}) != 0;
+    auto it = m_timers.find({control, id});
+    return it != m_timers.end() && it->second->timer->isActive();
+}
+
+int CPaintManagerUI::GetTimerInterval(CControlUI* control, UINT id) const {
+    return HasTimer(control, id) ? m_timers.at({control, id})->timer->interval() : -1;
 }
 
 bool CPaintManagerUI::FireTimer(CControlUI* control, UINT id) {
@@ -279,11 +284,10 @@ void CPaintManagerUI::SendNotify(CControlUI* control, const std::string& type, W
 
 void CPaintManagerUI::SendNotify(TNotifyUI& msg, bool async) {
     msg.dwTimestamp = Now();
-    if (m_host != nullptr) {
-        QPoint pos = m_host->mapFromGlobal(QCursor::pos());
-        msg.ptMouse = {static_cast<int>(pos.x() / GetScale()),
-                       static_cast<int>(pos.y() / GetScale())};
-    }
+    // Where the mouse was last seen over the window: asking the system for the
+    // cursor on every notification (timers fire hundreds a second) costs more
+    // than most handlers.
+    msg.ptMouse = m_lastMousePos;
     if (async) {
         TNotifyUI copy = msg;
         QMetaObject::invokeMethod(
@@ -492,6 +496,7 @@ void CPaintManagerUI::UpdateHot(UiPoint pt, uint16_t keyState) {
 }
 
 void CPaintManagerUI::OnMouseMove(UiPoint pt, uint16_t keyState) {
+    m_lastMousePos = pt;
     if (m_captured != nullptr) {
         SendEvent(m_captured, UIEVENT_MOUSEMOVE, pt, keyState);
         return;
@@ -501,6 +506,7 @@ void CPaintManagerUI::OnMouseMove(UiPoint pt, uint16_t keyState) {
 }
 
 void CPaintManagerUI::OnButtonDown(UiPoint pt, uint16_t keyState) {
+    m_lastMousePos = pt;
     CControlUI* control = FindControl(pt);
     if (control == nullptr) {
         SetFocus(nullptr);
@@ -512,6 +518,7 @@ void CPaintManagerUI::OnButtonDown(UiPoint pt, uint16_t keyState) {
 }
 
 void CPaintManagerUI::OnButtonUp(UiPoint pt, uint16_t keyState) {
+    m_lastMousePos = pt;
     CControlUI* control = m_captured;
     m_captured = nullptr;
     SendEvent(control, UIEVENT_BUTTONUP, pt, keyState);
@@ -519,6 +526,7 @@ void CPaintManagerUI::OnButtonUp(UiPoint pt, uint16_t keyState) {
 }
 
 void CPaintManagerUI::OnDoubleClick(UiPoint pt, uint16_t keyState) {
+    m_lastMousePos = pt;
     CControlUI* control = FindControl(pt);
     if (control == nullptr) {
         return;
@@ -528,11 +536,13 @@ void CPaintManagerUI::OnDoubleClick(UiPoint pt, uint16_t keyState) {
 }
 
 void CPaintManagerUI::OnRButtonDown(UiPoint pt, uint16_t keyState) {
+    m_lastMousePos = pt;
     CControlUI* control = FindControl(pt);
     SendEvent(control, UIEVENT_RBUTTONDOWN, pt, keyState);
 }
 
 void CPaintManagerUI::OnRButtonUp(UiPoint pt, uint16_t keyState) {
+    m_lastMousePos = pt;
     CControlUI* control = FindControl(pt);
     SendEvent(control, UIEVENT_RBUTTONUP, pt, keyState);
     SendEvent(control, UIEVENT_CONTEXTMENU, pt, keyState);
@@ -547,6 +557,7 @@ void CPaintManagerUI::OnMouseLeaveWindow() {
 }
 
 void CPaintManagerUI::OnWheel(UiPoint pt, int delta, uint16_t keyState) {
+    m_lastMousePos = pt;
     CControlUI* control = FindControl(pt);
     SendEvent(control, UIEVENT_SCROLLWHEEL, pt, keyState, delta > 0 ? kWheelUp : kWheelDown);
 }

@@ -92,6 +92,8 @@ public:
     bool KillTimer(CControlUI* control, UINT id);
     void KillTimer(CControlUI* control);
     bool HasTimer(CControlUI* control, UINT id) const;
+    // The period of a running timer in ms; -1 when it is not set.
+    int GetTimerInterval(CControlUI* control, UINT id) const;
     // Delivers a timer event now, as if the timer had elapsed.
     bool FireTimer(CControlUI* control, UINT id);
 
@@ -162,6 +164,7 @@ private:
     CControlUI* m_focus = nullptr;
     CControlUI* m_hot = nullptr;
     CControlUI* m_captured = nullptr;
+    UiPoint m_lastMousePos{};
     std::vector<INotifyUI*> m_notifiers;
     std::map<std::pair<CControlUI*, UINT>, std::unique_ptr<Timer>> m_timers;
     std::map<std::string, std::vector<CControlUI*>> m_optionGroups;

@@ -7,7 +7,9 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QStaticText>
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <mutex>
@@ -35,8 +37,16 @@ std::unordered_map<std::string, std::unique_ptr<CachedImage>>& ImageCache() {
     return cache;
 }
 
-std::unordered_map<std::string, TDrawInfo>& DrawInfoCache() {
-    static std::unordered_map<std::string, TDrawInfo> cache;
+// An image description parsed once, with its image once looked up (nullptr
+// until then, and for a file that does not load).
+struct ParsedImage {
+    TDrawInfo info;
+    CachedImage* image = nullptr;
+    bool looked = false;
+};
+
+std::unordered_map<std::string, ParsedImage>& DrawInfoCache() {
+    static std::unordered_map<std::string, ParsedImage> cache;
     return cache;
 }
 
@@ -117,10 +127,40 @@ TintCache& Tinted() {
 }
 
 // Laid-out single-line texts by font and text.
+// Single-line texts, laid out once and drawn once into an image at the
+// painter's scale: a repaint copies the image instead of drawing glyphs (a
+// picture of a keyboard has a hundred labels).
 constexpr size_t kMaxTexts = 4096;
-std::unordered_map<std::string, QStaticText>& TextCache() {
-    static std::unordered_map<std::string, QStaticText> cache;
+struct TextEntry {
+    QStaticText text;
+    QImage image;  // the text in its colour at scale
+    double scale = 0;
+};
+std::unordered_map<std::string, TextEntry>& TextCache() {
+    static std::unordered_map<std::string, TextEntry> cache;
     return cache;
+}
+
+const QImage& RenderedText(TextEntry& entry, const QFont& font, const QColor& color, double scale) {
+    if (entry.scale != scale || entry.image.isNull()) {
+        const QSizeF size = entry.text.size();
+        QImage image(std::max(1, static_cast<int>(std::ceil(size.width() * scale))),
+                     std::max(1, static_cast<int>(std::ceil(size.height() * scale))),
+                     QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter p(&image);
+            p.setRenderHint(QPainter::TextAntialiasing);
+            p.scale(scale, scale);
+            p.setFont(font);
+            p.setPen(color);
+            p.drawStaticText(QPointF(0, 0), entry.text);
+        }
+        image.setDevicePixelRatio(scale);
+        entry.image = std::move(image);
+        entry.scale = scale;
+    }
+    return entry.image;
 }
 
 QColor ToQColor(uint32_t argb) {
@@ -410,21 +450,24 @@ void CRenderEngine::DrawText(HDC hDC, const UiRect& rc, const std::string& text,
     flags |= (style & DT_VCENTER)  ? Qt::AlignVCenter
              : (style & DT_BOTTOM) ? Qt::AlignBottom
                                    : Qt::AlignTop;
-    hDC->setFont(qfont);
-    hDC->setPen(ToQColor(color));
     QRect box = ToQRect(rc);
     if (style & DT_WORDBREAK) {
+        hDC->setFont(qfont);
+        hDC->setPen(ToQColor(color));
         hDC->drawText(box, flags | Qt::TextWordWrap, QString::fromStdString(text));
         return;
     }
-    // Keyed by font and text, and by width when the text is shortened to fit,
-    // so that a repaint neither converts, measures nor lays out the text.
+    // Keyed by font, colour and text, and by width when the text is shortened
+    // to fit, so that a repaint neither converts, measures, lays out nor draws
+    // the glyphs again.
     const bool elide = (style & DT_END_ELLIPSIS) != 0;
-    std::string key = std::to_string(font) + '\x1f';
-    if (elide) {
-        key += std::to_string(box.width()) + '\x1f';
-    }
-    key += text;
+    char head[32];
+    const int headLength =
+        elide ? std::snprintf(head, sizeof head, "%d\x1f%08x\x1f%d\x1f", font, color, box.width())
+              : std::snprintf(head, sizeof head, "%d\x1f%08x\x1f", font, color);
+    std::string key;
+    key.reserve(static_cast<std::size_t>(headLength) + text.size());
+    key.append(head, static_cast<std::size_t>(headLength)).append(text);
     auto& cache = TextCache();
     auto it = cache.find(key);
     if (it == cache.end()) {
@@ -435,13 +478,13 @@ void CRenderEngine::DrawText(HDC hDC, const UiRect& rc, const std::string& text,
         if (elide) {
             qtext = QFontMetrics(qfont).elidedText(qtext, Qt::ElideRight, box.width());
         }
-        QStaticText prepared(qtext);
-        prepared.setTextFormat(Qt::PlainText);
-        prepared.setPerformanceHint(QStaticText::AggressiveCaching);
-        prepared.prepare(QTransform(), qfont);
-        it = cache.emplace(std::move(key), std::move(prepared)).first;
+        TextEntry entry;
+        entry.text.setText(qtext);
+        entry.text.setTextFormat(Qt::PlainText);
+        entry.text.prepare(QTransform(), qfont);
+        it = cache.emplace(std::move(key), std::move(entry)).first;
     }
-    QSizeF size = it->second.size();
+    const QSizeF size = it->second.text.size();
     double x = box.left();
     if (flags & Qt::AlignHCenter) {
         x += (box.width() - size.width()) / 2.0;
@@ -454,12 +497,18 @@ void CRenderEngine::DrawText(HDC hDC, const UiRect& rc, const std::string& text,
     } else if (flags & Qt::AlignBottom) {
         y += box.height() - size.height();
     }
-    bool overflows = size.width() > box.width() || size.height() > box.height();
+    // The image lands on whole device pixels, so it is copied, not resampled.
+    const QTransform& t = hDC->transform();
+    const double scale = t.m11() > 0 ? t.m11() : 1.0;
+    const QImage& image = RenderedText(it->second, qfont, ToQColor(color), scale);
+    const QPointF at((std::round(x * scale + t.dx()) - t.dx()) / scale,
+                     (std::round(y * scale + t.dy()) - t.dy()) / scale);
+    const bool overflows = size.width() > box.width() || size.height() > box.height();
     if (overflows) {
         hDC->save();
         hDC->setClipRect(box, Qt::IntersectClip);
     }
-    hDC->drawStaticText(QPointF(std::round(x), std::round(y)), it->second);
+    hDC->drawImage(at, image);
     if (overflows) {
         hDC->restore();
     }
@@ -478,15 +527,19 @@ UiSize CRenderEngine::MeasureText(const std::string& text, int font, int maxWidt
 namespace {
 
 // The parsed description, parsed once.
-const TDrawInfo& CachedDrawInfo(const std::string& image) {
+ParsedImage& CachedParse(const std::string& image) {
     auto& cache = DrawInfoCache();
     auto it = cache.find(image);
     if (it == cache.end()) {
-        TDrawInfo parsed;
-        ApplyKeys(image, parsed);
+        ParsedImage parsed;
+        ApplyKeys(image, parsed.info);
         it = cache.emplace(image, std::move(parsed)).first;
     }
     return it->second;
+}
+
+const TDrawInfo& CachedDrawInfo(const std::string& image) {
+    return CachedParse(image).info;
 }
 
 }  // namespace
@@ -539,7 +592,8 @@ bool CRenderEngine::DrawImageString(HDC hDC, CPaintManagerUI*, const UiRect& rcI
                                     bool useColor) {
     // Most draws have no modification and use the parsed description as is.
     TDrawInfo modified;
-    const TDrawInfo* parsed = &CachedDrawInfo(image);
+    ParsedImage& entry = CachedParse(image);
+    const TDrawInfo* parsed = &entry.info;
     if (!modify.empty()) {
         modified = *parsed;
         ApplyKeys(modify, modified);
@@ -549,7 +603,16 @@ bool CRenderEngine::DrawImageString(HDC hDC, CPaintManagerUI*, const UiRect& rcI
     if (info.sFile.empty()) {
         return false;
     }
-    CachedImage* cached = LoadImage(info.sFile);
+    CachedImage* cached = nullptr;
+    if (modify.empty()) {
+        if (!entry.looked) {
+            entry.image = LoadImage(info.sFile);
+            entry.looked = true;
+        }
+        cached = entry.image;
+    } else {
+        cached = LoadImage(info.sFile);
+    }
     if (cached == nullptr) {
         return false;
     }

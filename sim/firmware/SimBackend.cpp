@@ -54,7 +54,6 @@ class SimHandle;
 
 struct SimBackend::Core {
     std::mutex mutex;
-    std::condition_variable changed;
     std::map<int, Port> ports;
     int nextPort = 1;
     std::vector<SimHandle*> handles;
@@ -116,7 +115,7 @@ public:
             if (timeoutMs >= 0) {
                 wake = std::min(wake, deadline);
             }
-            m_core->changed.wait_until(lock, wake);
+            m_wake.wait_until(lock, wake);
         }
     }
 
@@ -158,7 +157,7 @@ public:
                 if (timeoutMs >= 0) {
                     wake = std::min(wake, deadline);
                 }
-                m_core->changed.wait_until(lock, wake);
+                m_wake.wait_until(lock, wake);
             }
             port = PortLocked();
             if (port == nullptr) {
@@ -176,7 +175,7 @@ public:
     void Interrupt() override {
         std::lock_guard<std::mutex> lock(m_core->mutex);
         m_interrupted = true;
-        m_core->changed.notify_all();
+        m_wake.notify_all();
     }
 
     const std::vector<uint8_t>& ReportDescriptor() const override { return m_info.descriptor; }
@@ -190,9 +189,14 @@ public:
         // A reader that never reads does not make the device's memory grow.
         if (m_queue.size() < 64 && m_owner.Owns(report.empty() ? 0 : report[0])) {
             m_queue.push_back({std::move(report), readyAt});
+            m_wake.notify_all();
         }
     }
-    void MarkGone() { m_gone = true; }
+    // Called with the core locked.
+    void MarkGone() {
+        m_gone = true;
+        m_wake.notify_all();
+    }
     int PortNumber() const { return m_port; }
     std::size_t InterfaceIndex() const { return m_interface; }
     const Collection& Owner() const { return m_owner; }
@@ -228,7 +232,6 @@ private:
                 }
             }
         }
-        m_core->changed.notify_all();
     }
 
     std::shared_ptr<SimBackend::Core> m_core;
@@ -238,6 +241,9 @@ private:
     SimInterface m_info;
     Collection m_owner;
     std::deque<Pending> m_queue;
+    // Each handle is woken for what concerns it only: a frame streamed to one
+    // device does not wake the readers waiting on every other.
+    std::condition_variable m_wake;
     bool m_interrupted = false;
     bool m_gone = false;
 };
@@ -251,7 +257,6 @@ void SimBackend::Core::UnplugLocked(int port) {
             handle->MarkGone();
         }
     }
-    changed.notify_all();
 }
 
 SimBackend::SimBackend() : m_core(std::make_shared<Core>()) {}
@@ -347,7 +352,6 @@ void SimBackend::Notify(int port, uint16_t code) {
             break;
         }
     }
-    m_core->changed.notify_all();
 }
 
 void SimBackend::PressSlotKey(int port, uint8_t slot) {
@@ -366,7 +370,6 @@ void SimBackend::PushInput(int port, const std::vector<uint8_t>& report) {
             handle->Push(report, now);
         }
     }
-    m_core->changed.notify_all();
 }
 
 void SimBackend::SetPowerStatus(int port, uint8_t battery, uint8_t state) {

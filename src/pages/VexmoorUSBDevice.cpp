@@ -66,6 +66,7 @@ void CVexmoorUSBDevice::SetLedCount(int count) {
     // picture but never streamed.
     m_ledCount = std::clamp(count, 0, kMaxLedCount + 1);
     m_lightButtons.assign(m_ledCount, nullptr);
+    m_lightKeys.assign(m_ledCount, nullptr);
     {
         auto lock = LockFrame();
         m_ledFrame.assign(m_ledCount, LedColor{});
@@ -148,6 +149,7 @@ void CVexmoorUSBDevice::ClearPicture() {
     m_ledCount = 0;
     m_keyButtons.clear();
     m_lightButtons.clear();
+    m_lightKeys.clear();
     {
         auto lock = LockFrame();
         m_ledFrame.clear();
@@ -181,8 +183,9 @@ void CVexmoorUSBDevice::BindKeyButtons(DuiLib::CContainerUI* container, bool lig
             return;
         }
         m_lightButtons[index] = child;
-        if (auto* light = dynamic_cast<IKeyLightButton*>(child)) {
-            light->SetKeyLight(kWhite | kWhite << 8 | kWhite << 16, 255, true);
+        m_lightKeys[index] = dynamic_cast<IKeyLightButton*>(child);
+        if (m_lightKeys[index] != nullptr) {
+            m_lightKeys[index]->SetKeyLight(kWhite | kWhite << 8 | kWhite << 16, 255, true);
         }
     };
     for (int i = 0; i < container->GetCount(); ++i) {
@@ -221,6 +224,7 @@ LedColor CVexmoorUSBDevice::GetLedColor(int index) {
 
 void CVexmoorUSBDevice::PushFrame() {
     if (m_streaming == 0) {
+        m_frameStill = true;
         return;
     }
     m_pushBuffer.fill(0);
@@ -230,14 +234,11 @@ void CVexmoorUSBDevice::PushFrame() {
         const int count = static_cast<int>(m_ledFrame.size());
         for (int i = 0; i < count; ++i) {
             const LedColor c = m_ledFrame[i];
-            CControlUI* button =
-                i < static_cast<int>(m_lightButtons.size()) ? m_lightButtons[i] : nullptr;
-            if (button != nullptr && button->IsVisible()) {
-                if (auto* light = dynamic_cast<IKeyLightButton*>(button)) {
-                    repaint = repaint || light->GetKeyLightColor() != c.Rgb() ||
-                              light->GetKeyLightAlpha() != c.A || !light->IsKeyLit();
-                    light->SetKeyLight(c.Rgb(), c.A, true);
-                }
+            IKeyLightButton* light = LightKey(i);
+            if (light != nullptr && m_lightButtons[i]->IsVisible()) {
+                repaint = repaint || light->GetKeyLightColor() != c.Rgb() ||
+                          light->GetKeyLightAlpha() != c.A || !light->IsKeyLit();
+                light->SetKeyLight(c.Rgb(), c.A, true);
             }
             if (i < kMaxLedCount) {
                 m_pushBuffer[3 * i] = static_cast<uint8_t>(c.R * c.A >> 8);
@@ -245,6 +246,7 @@ void CVexmoorUSBDevice::PushFrame() {
                 m_pushBuffer[3 * i + 2] = static_cast<uint8_t>(c.B * c.A >> 8);
             }
         }
+        NoteFramePushed();
     }
     // The key buttons store their colour without repainting; one invalidation
     // of the picture lets the paint manager repaint it at the display rate.
@@ -257,6 +259,13 @@ void CVexmoorUSBDevice::PushFrame() {
             std::this_thread::sleep_for(kFailedSendPause);
         }
     }
+}
+
+void CVexmoorUSBDevice::NoteFramePushed() {
+    const std::size_t count = std::min(m_ledFrame.size(), m_pushedFrame.size());
+    m_frameStill =
+        std::equal(m_ledFrame.begin(), m_ledFrame.begin() + count, m_pushedFrame.begin());
+    std::copy_n(m_ledFrame.begin(), count, m_pushedFrame.begin());
 }
 
 void CVexmoorUSBDevice::LoadNameLists() {

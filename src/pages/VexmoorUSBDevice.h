@@ -71,6 +71,9 @@ public:
     int GetStreaming() const { return m_streaming; }
     void SetWindowActive(int flag) { m_windowActive = flag; }
     int GetWindowActive() const { return m_windowActive; }
+    // True when the last PushFrame found the frame as the one before it (or
+    // streaming was off): nothing new to show or to stream.
+    bool FrameStill() const { return m_frameStill; }
     void SetSelectorEntry(DuiLib::CControlUI* entry) { m_selectorEntry = entry; }
     DuiLib::CControlUI* GetSelectorEntry() const { return m_selectorEntry; }
     int GetKeyButtonCount() const { return m_keyButtonCount; }
@@ -189,6 +192,13 @@ protected:
     // and every reader of the frame go through the same lock.
     std::unique_lock<std::mutex> LockFrame() { return std::unique_lock<std::mutex>(m_frameLock); }
     std::vector<LedColor>& Frame() { return m_ledFrame; }
+    // With the frame lock held, once PushFrame has read the frame: notes
+    // whether it changed since the previous push.
+    void NoteFramePushed();
+    // The key-light interface of light button i, found once at binding.
+    IKeyLightButton* LightKey(int i) const {
+        return i < static_cast<int>(m_lightKeys.size()) ? m_lightKeys[i] : nullptr;
+    }
 
     device::DeviceLink m_link;
     std::array<uint8_t, device::DeviceLink::kInfoSize> m_deviceInfo{};
@@ -214,6 +224,7 @@ protected:
     int m_functionPanel = 1;
     std::vector<DuiLib::CControlUI*> m_keyButtons;
     std::vector<DuiLib::CControlUI*> m_lightButtons;
+    std::vector<IKeyLightButton*> m_lightKeys;
     std::map<int, int> m_positionMap;
     std::map<int, int> m_ledMap;
     std::map<int, int> m_spareMap;
@@ -262,6 +273,8 @@ private:
     std::array<std::unique_ptr<EventSlot>, kEventSlots> m_events;
     std::shared_ptr<DuiLib::CWindowChannel> m_pageChannel;
     std::array<uint8_t, 512> m_pushBuffer{};
+    std::array<LedColor, kMaxLedCount + 1> m_pushedFrame{};
+    bool m_frameStill = false;
     std::filesystem::path m_defaultDataRoot;
     std::filesystem::path m_userDataRoot;
 };

@@ -26,6 +26,11 @@ constexpr int kReadSliceMs = 100;
 // The worker's pass counter advances by one tick every this many ms.
 constexpr uint64_t kTickMs = 2;
 constexpr int kIdleWaitMs = 100;
+// Frames are shown and streamed every 5 ms; computing them more often than
+// that only wakes the worker for frames nobody sees.
+constexpr int kShownFrameMs = 5;
+// After a long sleep (a suspended machine) the effect does not race to catch up.
+constexpr uint32_t kMaxStepsPerPass = 25;
 
 uint64_t NowMs() {
     return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -69,11 +74,12 @@ void CVexmoorUSBDevice::StartLightWorker() {
                 // waking every millisecond; the ticks it slept are counted.
                 uint64_t u = NowMs();
                 if (u - t >= kTickMs) {
-                    passes += static_cast<uint32_t>((u - t) / kTickMs);
-                    t = u;
+                    const uint64_t elapsed = (u - t) / kTickMs;
+                    passes += static_cast<uint32_t>(std::min<uint64_t>(elapsed, UINT32_MAX / 2));
+                    t += elapsed * kTickMs;  // the part of a tick already slept counts next time
                 }
                 const int ticks = LightPass(passes);
-                waitMs = std::clamp(ticks * static_cast<int>(kTickMs), 1, kIdleWaitMs);
+                waitMs = std::clamp(ticks * static_cast<int>(kTickMs), kShownFrameMs, kIdleWaitMs);
             }
             platform::Trace("灯光线程设定退出");
         },
@@ -117,8 +123,13 @@ int CVexmoorUSBDevice::LightPass(uint32_t& passes) {
     }
     const uint32_t due = kFrameTicks10[speed];
     if (passes >= due) {
-        (this->*generator)();
-        passes = 0;
+        // The worker wakes once per shown frame; the steps that fell due while
+        // it slept are run together, so the effect keeps its speed.
+        const uint32_t steps = std::min(passes / due, kMaxStepsPerPass);
+        for (uint32_t i = 0; i < steps; ++i) {
+            (this->*generator)();
+        }
+        passes %= due;
     }
     return static_cast<int>(due - passes);
 }

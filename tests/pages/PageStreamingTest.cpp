@@ -2,6 +2,7 @@
 // threads, against a simulated keyboard.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <thread>
 
@@ -83,13 +84,19 @@ protected:
     DuiLib::CPaintManagerUI m_pm;
 };
 
+// A recording page whose worker pass the tests run by hand.
+class SteppingPage : public pagetest::RecordingPage {
+public:
+    using CVexmoorUSBDevice::LightPass;
+};
+
 // The layout root names a page class the factory does not know; the tests
 // build it through a callback that makes a recording page.
 class PageCallback : public DuiLib::IDialogBuilderCallback {
 public:
     DuiLib::CControlUI* CreateControl(const std::string& name) override {
         if (name == "Page") {
-            return new pagetest::RecordingPage();
+            return new SteppingPage();
         }
         return ui::CreateCustomControl(name);
     }
@@ -191,6 +198,79 @@ TEST_F(PageStreamingTest, HiddenLightButtonIsNotUpdated) {
     page->PushFrame();
     EXPECT_EQ(zone2->GetKeyLightColor(), 0xFFFFFFu);
     EXPECT_EQ(m_keyboard->LastFrame()[6], (1 * 4) >> 8);
+}
+
+TEST_F(PageStreamingTest, APushTellsWhetherTheFrameChangedSinceThePreviousOne) {
+    auto* page = MakePage(3);
+    ASSERT_NE(page, nullptr);
+    Connect(*page, sim::SimPath::kCable);
+    page->SetLedColor(0, {9, 8, 7, 255});
+    page->PushFrame();
+    EXPECT_FALSE(page->FrameStill());
+    page->PushFrame();
+    EXPECT_TRUE(page->FrameStill());
+    // Only the intensity of the last LED changes.
+    page->SetLedColor(2, {0, 0, 0, 1});
+    page->PushFrame();
+    EXPECT_FALSE(page->FrameStill());
+    page->PushFrame();
+    EXPECT_TRUE(page->FrameStill());
+    // A still frame is still sent: the device keeps hearing from the host.
+    const std::size_t sent = FramesSent().size();
+    page->PushFrame();
+    EXPECT_EQ(FramesSent().size(), sent + 1);
+    // With streaming off nothing is pushed, so nothing changes either.
+    page->SetStreaming(0);
+    page->SetLedColor(1, {1, 1, 1, 1});
+    page->PushFrame();
+    EXPECT_TRUE(page->FrameStill());
+}
+
+// The worker wakes once per shown frame: the steps of a fast effect that fell
+// due while it slept are all run, so the effect moves as fast as when each
+// step is run on its own.
+TEST_F(PageStreamingTest, StepsThatFellDueTogetherAreAllRun) {
+    struct Case {
+        uint8_t speed;  // ticks per step: 10, 8, 5, 3, 1
+        uint32_t passes;
+        uint32_t steps;
+        uint32_t left;
+    };
+    const Case cases[] = {
+        {4, 3, 3, 0}, {4, 1, 1, 0},  {0, 25, 2, 5},
+        {0, 9, 0, 9}, {2, 10, 2, 0}, {4, 1000, 25, 0},  // after a long sleep, no race to catch up
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "speed " << int(c.speed) << ", " << c.passes);
+        auto* batched = dynamic_cast<SteppingPage*>(MakePage(3));
+        ASSERT_NE(batched, nullptr);
+        profile::LightInfo info;
+        info.selectItem = 4;  // spectrum: every step moves the colours on
+        info.light = 4;
+        info.speed = c.speed;
+        const auto words = profile::ToWords(info);
+        batched->SetLightSettings(words.w1, words.w2, words.w3, words.w4);
+        uint32_t passes = c.passes;
+        batched->LightPass(passes);
+        EXPECT_EQ(passes, c.left);
+        const LedColor afterBatch = batched->GetLedColor(1);
+        m_pm.DetachAndDeleteRoot();
+
+        auto* single = dynamic_cast<SteppingPage*>(MakePage(3));
+        ASSERT_NE(single, nullptr);
+        single->SetLightSettings(words.w1, words.w2, words.w3, words.w4);
+        const uint32_t due = std::array<uint32_t, 5>{10, 8, 5, 3, 1}[c.speed];
+        for (uint32_t i = 0; i < c.steps; ++i) {
+            uint32_t one = due;
+            single->LightPass(one);
+        }
+        EXPECT_EQ(single->GetLedColor(1), afterBatch);
+        // One step more or fewer shows.
+        uint32_t one = due;
+        single->LightPass(one);
+        EXPECT_NE(single->GetLedColor(1), afterBatch);
+        m_pm.DetachAndDeleteRoot();
+    }
 }
 
 TEST_F(PageStreamingTest, LightWorkerAnimatesAndStopsWithinItsTimeOut) {

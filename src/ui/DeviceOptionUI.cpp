@@ -185,6 +185,18 @@ void CDeviceOptionUI::Arm(DuiLib::UINT id, int ms) {
     }
 }
 
+int CDeviceOptionUI::FramePeriod(bool pictureShown) const {
+    if (Wireless()) {
+        return kWirelessFrameMs;
+    }
+    // A frame that stopped changing, on a picture nobody looks at, is sent
+    // again at a calm pace; the first change brings the fast pace back.
+    if (!pictureShown && m_page->FrameStill()) {
+        return kStillFrameMs;
+    }
+    return kFrameMs;
+}
+
 void CDeviceOptionUI::StartTimers() {
     Arm(kTimerFirstContact, 500);
 }
@@ -226,15 +238,18 @@ void CDeviceOptionUI::OnTimer(DuiLib::UINT id) {
         return;
     }
     switch (id) {
-        case kTimerFrame:
+        case kTimerFrame: {
             m_page->PushFrame();
-            if (m_picture != nullptr && IsSelected() && m_page->GetWindowActive() != 0) {
+            const bool pictureShown =
+                m_picture != nullptr && IsSelected() && m_page->GetWindowActive() != 0;
+            if (pictureShown) {
                 m_picture->Invalidate();
             }
             if (LinkOpen()) {
-                Arm(kTimerFrame, Wireless() ? 500 : 5);
+                Arm(kTimerFrame, FramePeriod(pictureShown));
             }
             break;
+        }
         case kTimerFirstContact:
             if (Wireless() && LinkOpen()) {
                 if (m_page->IsWirelessOnline() == 0) {
@@ -248,7 +263,7 @@ void CDeviceOptionUI::OnTimer(DuiLib::UINT id) {
                 TellMainWindow(1);
             }
             m_page->ReadDevice();
-            Arm(kTimerFrame, 5);
+            Arm(kTimerFrame, kFrameMs);
             if (m_hasPowerStatus && LinkOpen()) {
                 Arm(kTimerStatus, 50);
             }

@@ -29,6 +29,11 @@ public:
     static constexpr DuiLib::UINT kTimerStatus = 1005;
     static constexpr DuiLib::UINT kTimerPresence = 1007;
     static constexpr DuiLib::UINT kMsgSelectorEntry = 3331;
+    // Frame timer periods: animating, wireless, and a still frame on a hidden
+    // or background window.
+    static constexpr int kFrameMs = 5;
+    static constexpr int kWirelessFrameMs = 500;
+    static constexpr int kStillFrameMs = 100;
 
     std::string GetClass() const override { return "DeviceOption"; }
     void* GetInterface(const std::string& name) override;
@@ -76,6 +81,7 @@ private:
     void TellMainWindow(DuiLib::LPARAM shown);
     bool Wireless() const;
     bool LinkOpen() const;
+    int FramePeriod(bool pictureShown) const;
 
     pages::CVexmoorUSBDevice* m_page = nullptr;
     DuiLib::CControlUI* m_picture = nullptr;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "MainWndTestSupport.h"
+#include "firmware/SimBackend.h"
 #include "pages/VexmoorUSBDevice.h"
 #include "platform/Trace.h"
 #include "ui/CircleProgressUI.h"
@@ -292,6 +293,73 @@ TEST(DeviceOptionTest, APageBehindItsReceiverIsHiddenWhileItDoesNotAnswer) {
     pm.KillTimer(option);
     option->SetPage(nullptr);
     page.SetSelectorEntry(nullptr);
+}
+
+// The frame timer: fast while the frame changes or the picture is looked at,
+// calm once a frame stands still on a picture nobody sees, slow on a receiver.
+TEST(DeviceOptionTest, TheFrameTimerSlowsDownForAStillFrameNobodySees) {
+    apptest::LoadSkin();
+    DuiLib::CPaintManagerUI pm;
+    auto* option = Build<ui::CDeviceOptionUI>(pm, "XML/CustomControlXML/DeviceOption.xml");
+    ASSERT_NE(option, nullptr);
+    // Frames go to a simulated keyboard by cable.
+    auto backend = std::make_shared<sim::SimBackend>();
+    platform::InstallHidBackend(backend);
+    const int port =
+        backend->Plug(backend->AddDevice(sim::SimKind::kKeyboard), sim::SimPath::kCable);
+    ScriptedPage page;
+    page.SetLedCount(3);
+    ASSERT_TRUE(page.Link().WiredInterface().Open(backend->PathOf(port, 0xFF1C, 0x92), true, true,
+                                                  true, false));
+    page.Link().SetOpen(true);
+    option->SetPage(&page);
+    DuiLib::CControlUI picture;
+    option->SetPicture(&picture);
+    auto period = [&] {
+        DuiLib::TEventUI event;
+        event.Type = DuiLib::UIEVENT_TIMER;
+        event.wParam = ui::CDeviceOptionUI::kTimerFrame;
+        option->DoEvent(event);
+        return pm.GetTimerInterval(option, ui::CDeviceOptionUI::kTimerFrame);
+    };
+    struct Case {
+        const char* what;
+        bool selected;
+        int windowActive;
+        bool changeFrame;
+        int mode;
+        int expected;
+    };
+    const Case cases[] = {
+        {"a new frame", false, 0, true, device::LINK_MODE_WIRED, 5},
+        {"still, window hidden", false, 0, false, device::LINK_MODE_WIRED, 100},
+        {"changed, window hidden", false, 0, true, device::LINK_MODE_WIRED, 5},
+        {"still again", false, 0, false, device::LINK_MODE_WIRED, 100},
+        {"still, selected but window inactive", true, 0, false, device::LINK_MODE_WIRED, 100},
+        {"still, picture shown", true, 1, false, device::LINK_MODE_WIRED, 5},
+        {"still, another entry selected", false, 1, false, device::LINK_MODE_WIRED, 100},
+        {"changed, on the receiver", false, 0, true, device::LINK_MODE_24G, 500},
+        {"still, on the receiver, picture shown", true, 1, false, device::LINK_MODE_24G, 500},
+    };
+    uint8_t shade = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        option->SetSelected(c.selected);
+        page.SetWindowActive(c.windowActive);
+        page.Link().SetMode(c.mode);
+        if (c.changeFrame) {
+            page.SetLedColor(1, {++shade, 0, 0, 255});
+        }
+        EXPECT_EQ(period(), c.expected);
+    }
+    // A closed link stops the timer.
+    page.Link().SetOpen(false);
+    EXPECT_EQ(period(), -1);
+    pm.KillTimer(option);
+    option->SetPage(nullptr);
+    page.SetSelectorEntry(nullptr);
+    page.Link().WiredInterface().Close();
+    platform::InstallHidBackend(nullptr);
 }
 
 }  // namespace

@@ -49,6 +49,8 @@ class IPagePowerControl {
 public:
     virtual ~IPagePowerControl() = default;
     virtual void SetHasPowerStatus(int flag) = 0;
+    // The device's status block: battery level, power state, wireless flag, ...
+    virtual void ShowStatus(const uint8_t* bytes, std::size_t length) = 0;
 };
 
 // The lighting editor, as the page exchanges audio lighting settings with it.

@@ -1,5 +1,6 @@
-// CVexmoorMouseDevice: the page of a mouse; it answers to the base page's class name. It runs the
-// page base's behaviour; its own device operations are added with the device's support.
+// CVexmoorMouseDevice: the page of a mouse; it answers to the base page's class name. Beyond the
+// page base it polls the mouse's status (battery, charging) and asks the receiver whether the
+// mouse is there; its other device operations are added with the device's support.
 #pragma once
 
 #include "pages/VexmoorUSBDevice.h"
@@ -13,6 +14,8 @@ public:
 
     std::string GetClass() const override;
     void* GetInterface(const std::string& name) override;
+    void PollStatus() override { PollStatusWhenPresent(); }
+    int IsWirelessOnline() override { return WirelessDeviceOnline(); }
 };
 
 }  // namespace pages

@@ -1,5 +1,6 @@
-// CVexmoorMousePadDevice: the page of a lighted mouse pad. It runs the page base's behaviour; its
-// own device operations are added with the device's support.
+// CVexmoorMousePadDevice: the page of a lighted mouse pad. Beyond the page base it polls the pad's
+// status (charger state, phone type); its other device operations are added with the device's
+// support.
 #pragma once
 
 #include "pages/VexmoorUSBDevice.h"
@@ -13,6 +14,7 @@ public:
 
     std::string GetClass() const override;
     void* GetInterface(const std::string& name) override;
+    void PollStatus() override { ReadPowerStatus(); }
 };
 
 }  // namespace pages

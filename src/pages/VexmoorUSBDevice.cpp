@@ -20,6 +20,8 @@ constexpr uint8_t kWhite = 255;
 constexpr auto kFailedSendPause = std::chrono::milliseconds(200);
 // The frame buffer holds 170 LEDs of three bytes.
 constexpr int kStreamedBytesMax = kMaxLedCount * 3;
+// Battery level, power state, ..., the wireless flag at 3, the phone type at 5.
+constexpr uint8_t kStatusBytes = 6;
 
 std::vector<std::string> NamesOf(const Json::Value& array) {
     std::vector<std::string> names;
@@ -266,6 +268,30 @@ void CVexmoorUSBDevice::NoteFramePushed() {
     m_frameStill =
         std::equal(m_ledFrame.begin(), m_ledFrame.begin() + count, m_pushedFrame.begin());
     std::copy_n(m_ledFrame.begin(), count, m_pushedFrame.begin());
+}
+
+void CVexmoorUSBDevice::ReadPowerStatus() {
+    if (!m_link.IsOpen()) {
+        return;
+    }
+    uint8_t status[kStatusBytes] = {};
+    if (m_link.ReadStatus(status, kStatusBytes, 0) != device::kResultSuccess) {
+        return;
+    }
+    status[3] = m_link.IsWireless() ? 1 : 0;
+    if (auto* power = dynamic_cast<IPagePowerControl*>(m_powerControl)) {
+        power->ShowStatus(status, kStatusBytes);
+    }
+}
+
+void CVexmoorUSBDevice::PollStatusWhenPresent() {
+    if (m_link.IsOpen() && m_statusHold == 0 && m_link.QueryWireless()) {
+        ReadPowerStatus();
+    }
+}
+
+int CVexmoorUSBDevice::WirelessDeviceOnline() {
+    return m_link.IsOpen() && m_link.IsWireless() && m_link.QueryWireless() ? 1 : 0;
 }
 
 void CVexmoorUSBDevice::LoadNameLists() {

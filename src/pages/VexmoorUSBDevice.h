@@ -67,6 +67,11 @@ public:
     const device::DeviceIdentity& GetDeviceRecord() const { return m_deviceRecord; }
     void SetLightConfigName(const std::string& name) { m_lightConfigName = name; }
 
+    // While set (by the main window), the keyboard and mouse do not poll
+    // their status.
+    void SetStatusHold(int flag) { m_statusHold = flag; }
+    int GetStatusHold() const { return m_statusHold; }
+
     void SetStreaming(int flag);
     int GetStreaming() const { return m_streaming; }
     void SetWindowActive(int flag) { m_windowActive = flag; }
@@ -187,6 +192,13 @@ protected:
     // Called on the UI thread with a device event code above 0x0402.
     virtual void OnDeviceCode(int, int) {}
     void RequestSyncFromDevice();
+    // Reads the device's 6-byte status block and hands it to the power
+    // control, byte 3 replaced by the link's wireless flag (1 on the receiver).
+    void ReadPowerStatus();
+    // The keyboard's and mouse's forms: the status is read only when not held
+    // and when the receiver reports the device present (always by cable).
+    void PollStatusWhenPresent();
+    int WirelessDeviceOnline();
 
     // Runs fn on the frame with the frame lock held; the worker's generators
     // and every reader of the frame go through the same lock.
@@ -238,6 +250,7 @@ protected:
     int m_musicStep = 0;
     std::vector<std::array<uint8_t, 14>> m_regions;
     int m_streaming = 1;
+    int m_statusHold = 0;
     int m_windowActive = 1;
     uint8_t m_effectStep = 0;
     uint8_t m_effectColour = 0;

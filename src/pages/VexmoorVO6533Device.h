@@ -1,5 +1,5 @@
-// CVexmoorVO6533Device: the page of the VO6533 headset. It runs the page base's behaviour; its own
-// device operations are added with the device's support.
+// CVexmoorVO6533Device: the page of the VO6533 headset. Beyond the page base it polls the
+// headset's status; its other device operations are added with the device's support.
 #pragma once
 
 #include "pages/VexmoorUSBDevice.h"
@@ -13,6 +13,7 @@ public:
 
     std::string GetClass() const override;
     void* GetInterface(const std::string& name) override;
+    void PollStatus() override { ReadPowerStatus(); }
 };
 
 }  // namespace pages

@@ -28,7 +28,7 @@ public:
 
     // Shows a status block: byte 0 battery percent, 1 power state, 3 wireless,
     // 5 the phone on the pad's charger. Nothing happens while a child is missing.
-    void ShowStatus(const uint8_t* bytes, std::size_t length);
+    void ShowStatus(const uint8_t* bytes, std::size_t length) override;
 
 private:
     DuiLib::CControlUI* Child(const char* name) const;

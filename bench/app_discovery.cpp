@@ -3,11 +3,11 @@
 // lets an unchanged list go unlisted, and the worker's CPU use while it polls
 // with two simulated devices present.
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <chrono>
 #include <thread>
 
+#include "ProcessCpu.h"
 #include "app/DeviceDiscovery.h"
 #include "device/HidBackendDefault.h"
 #include "firmware/SimBackend.h"
@@ -15,19 +15,14 @@
 
 namespace {
 
+using bench::ProcessCpuSeconds;
+
 class NullSink : public app::IDiscoverySink {
 public:
     void OnDeviceFound(std::size_t) override {}
     void OnDeviceLost(std::size_t) override {}
     void OnFirstScanDone() override {}
 };
-
-double ProcessCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 void UseHidapi() {
     platform::InstallHidBackend(nullptr);

@@ -5,7 +5,6 @@
 // window hidden (as after its close button) and then shown (offscreen, so not
 // active: the pictures do not animate); in percent of one core.
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -13,18 +12,14 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "ProcessCpu.h"
 #include "app/MainWndTestSupport.h"
 #include "app/SimulatedDevices.h"
 #include "ui/DeviceOptionUI.h"
 
 namespace {
 
-double ProcessCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
+using bench::ProcessCpuSeconds;
 
 // Profiles and settings go to a folder of this run, not the user's.
 void UseScratchDataFolder() {

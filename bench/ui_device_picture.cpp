@@ -6,7 +6,6 @@
 // picture at the display rate. Reported as the process's CPU time over 10 s of wall time, in
 // percent of one core.
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 #include <time.h>
 
 #include <QApplication>
@@ -16,6 +15,7 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "ProcessCpu.h"
 #include "firmware/SimBackend.h"
 #include "pages/PageTypes.h"
 #include "pages/VexmoorUSBDevice.h"
@@ -28,12 +28,7 @@
 
 namespace {
 
-double ProcessCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
-           usage.ru_stime.tv_usec / 1e6;
-}
+using bench::ProcessCpuSeconds;
 
 class Callback : public DuiLib::IDialogBuilderCallback {
 public:

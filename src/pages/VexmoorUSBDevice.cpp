@@ -248,7 +248,7 @@ void CVexmoorUSBDevice::PushFrame() {
                 m_pushBuffer[3 * i + 2] = static_cast<uint8_t>(c.B * c.A >> 8);
             }
         }
-        NoteFramePushed();
+        NoteFramePushed(repaint);
     }
     // The key buttons store their colour without repainting; one invalidation
     // of the picture lets the paint manager repaint it at the display rate.
@@ -263,10 +263,10 @@ void CVexmoorUSBDevice::PushFrame() {
     }
 }
 
-void CVexmoorUSBDevice::NoteFramePushed() {
+void CVexmoorUSBDevice::NoteFramePushed(bool lightsChanged) {
     const std::size_t count = std::min(m_ledFrame.size(), m_pushedFrame.size());
-    m_frameStill =
-        std::equal(m_ledFrame.begin(), m_ledFrame.begin() + count, m_pushedFrame.begin());
+    m_frameStill = !lightsChanged && std::equal(m_ledFrame.begin(), m_ledFrame.begin() + count,
+                                                m_pushedFrame.begin());
     std::copy_n(m_ledFrame.begin(), count, m_pushedFrame.begin());
 }
 

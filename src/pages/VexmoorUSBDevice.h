@@ -76,8 +76,8 @@ public:
     int GetStreaming() const { return m_streaming; }
     void SetWindowActive(int flag) { m_windowActive = flag; }
     int GetWindowActive() const { return m_windowActive; }
-    // True when the last PushFrame found the frame as the one before it (or
-    // streaming was off): nothing new to show or to stream.
+    // True when the last PushFrame found the frame and the picture's lights as
+    // they were (or streaming was off): nothing new to show or to stream.
     bool FrameStill() const { return m_frameStill; }
     void SetSelectorEntry(DuiLib::CControlUI* entry) { m_selectorEntry = entry; }
     DuiLib::CControlUI* GetSelectorEntry() const { return m_selectorEntry; }
@@ -204,9 +204,10 @@ protected:
     // and every reader of the frame go through the same lock.
     std::unique_lock<std::mutex> LockFrame() { return std::unique_lock<std::mutex>(m_frameLock); }
     std::vector<LedColor>& Frame() { return m_ledFrame; }
-    // With the frame lock held, once PushFrame has read the frame: notes
-    // whether it changed since the previous push.
-    void NoteFramePushed();
+    // With the frame lock held, once PushFrame has read the frame and set the
+    // lights of the picture: notes whether anything changed since the
+    // previous push (the frame, or a light shown differently).
+    void NoteFramePushed(bool lightsChanged);
     // The key-light interface of light button i, found once at binding.
     IKeyLightButton* LightKey(int i) const {
         return i < static_cast<int>(m_lightKeys.size()) ? m_lightKeys[i] : nullptr;

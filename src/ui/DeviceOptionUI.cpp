@@ -242,7 +242,8 @@ void CDeviceOptionUI::OnTimer(DuiLib::UINT id) {
             m_page->PushFrame();
             const bool pictureShown =
                 m_picture != nullptr && IsSelected() && m_page->GetWindowActive() != 0;
-            if (pictureShown) {
+            // A picture whose lights did not change would be painted the same.
+            if (pictureShown && !m_page->FrameStill()) {
                 m_picture->Invalidate();
             }
             if (LinkOpen()) {

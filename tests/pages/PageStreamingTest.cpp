@@ -215,6 +215,14 @@ TEST_F(PageStreamingTest, APushTellsWhetherTheFrameChangedSinceThePreviousOne) {
     EXPECT_FALSE(page->FrameStill());
     page->PushFrame();
     EXPECT_TRUE(page->FrameStill());
+    // The frame stands, but a light of the picture was shown otherwise: the
+    // push puts it back, so the picture has changed.
+    auto* zone0 = dynamic_cast<CDeviceKeyButtonUI*>(page->GetLightButton(0));
+    ASSERT_NE(zone0, nullptr);
+    zone0->SetKeyLight(0, 0, false);
+    page->PushFrame();
+    EXPECT_FALSE(page->FrameStill());
+    EXPECT_EQ(zone0->GetKeyLightColor(), (LedColor{9, 8, 7, 255}).Rgb());
     // A still frame is still sent: the device keeps hearing from the host.
     const std::size_t sent = FramesSent().size();
     page->PushFrame();

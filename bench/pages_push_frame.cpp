@@ -39,6 +39,9 @@ void BM_PushFrame170(benchmark::State& state) {
     static int argc = 1;
     static char name[] = "bench";
     static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");  // no window is shown
+    }
     static QApplication app(argc, argv);
     DuiLib::CPaintManagerUI pm;
     auto* page = new pages::CVexmoorUSBDevice();

@@ -1,38 +1,18 @@
 // CListContainerElementUI: a list item that holds other controls, laid out side
-// by side. It selects, clicks and activates like a single-control item.
+// by side. It selects, clicks and activates like a single-control item (see
+// CListItemBase); without a height of its own it takes the list's item height.
 #pragma once
 
 #include "uilib/HorizontalLayoutUI.h"
-#include "uilib/ListOwnerUI.h"
+#include "uilib/ListItemBase.h"
 
 namespace DuiLib {
 
-class CListContainerElementUI : public CHorizontalLayoutUI, public IListItemUI {
+class CListContainerElementUI : public CListItemBase<CHorizontalLayoutUI> {
 public:
     std::string GetClass() const override { return "ListContainerElement"; }
     void* GetInterface(const std::string& name) override;
-
-    int GetIndex() const override { return m_iIndex; }
-    void SetIndex(int index) override { m_iIndex = index; }
-    IListOwnerUI* GetOwner() const override { return m_pOwner; }
-    void SetOwner(IListOwnerUI* owner) override { m_pOwner = owner; }
-    bool IsSelected() const override { return m_bSelected; }
-    bool Select(bool select = true, bool triggerEvent = true) override;
-    bool SelectMulti(bool select = true) override;
-    CControlUI* AsControl() override { return this; }
-
-    bool Activate() override;
-    // "selected": the item starts selected; its owner adopts that on Add.
-    bool SetAttribute(const std::string& name, const std::string& value) override;
-    void DoEvent(TEventUI& event) override;
     UiSize EstimateSize(UiSize available) override;
-    void PaintBkColor(HDC hDC) override;
-    void PaintStatusImage(HDC hDC) override;
-
-protected:
-    int m_iIndex = -1;
-    bool m_bSelected = false;
-    IListOwnerUI* m_pOwner = nullptr;
 };
 
 }  // namespace DuiLib

@@ -66,6 +66,22 @@ protected:
     // the scroll position; returns the vertical offset to apply to children.
     int ProcessScrollBar(const UiRect& rc, int cyRequired);
 
+    // Rows and columns (the horizontal and vertical layouts). Along the line,
+    // children with a size keep it within their minimum and maximum and the
+    // others share what is left; across it they fill the client area, up to
+    // a fixed size of their own.
+    struct LineMeasure {
+        int fixedTotal = 0;  // sizes, minimums of the sharing children, paddings
+        int autoCount = 0;   // children that share the rest
+    };
+    // The line's length with the inset when every child has a size along it;
+    // 0 otherwise.
+    int EstimateLineLength(UiSize available, bool horizontal) const;
+    LineMeasure MeasureLine(UiSize available, bool horizontal) const;
+    // Places the children from start (x or y) on, within client.
+    void ArrangeLine(const UiRect& client, UiSize available, const LineMeasure& measure, int start,
+                     bool horizontal, bool needInvalidate);
+
     std::vector<CControlUI*> m_items;
     UiRect m_rcInset;
     int m_iChildPadding = 0;

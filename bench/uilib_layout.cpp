@@ -13,6 +13,7 @@
 
 #include "uilib/DialogBuilder.h"
 #include "uilib/PaintManagerUI.h"
+#include "uilib/RenderEngine.h"
 #include "uilib/ResourceManager.h"
 #include "uilib/WindowImplBase.h"
 
@@ -170,5 +171,53 @@ void BM_InvalidateEvery5ms(benchmark::State& state) {
     state.counters["invalidations_per_s"] = invalidations / seconds;
 }
 BENCHMARK(BM_InvalidateEvery5ms)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+}  // namespace
+
+namespace {
+
+// The three draws of a lit key on a window-like surface, one call each: its
+// label, its light tinted in a colour that changes every call, its keycap.
+enum class KeyDraw { kLabel, kTintedLight, kKeycap };
+
+void KeyPart(benchmark::State& state, KeyDraw what) {
+    EnsureApp();
+    QImage surface(400, 100, QImage::Format_RGB32);
+    surface.fill(Qt::black);
+    QPainter painter(&surface);
+    painter.setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    const DuiLib::UiRect key{10, 10, 42, 42};
+    uint32_t n = 0;
+    for (auto _ : state) {
+        switch (what) {
+            case KeyDraw::kLabel:
+                DuiLib::CRenderEngine::DrawText(
+                    &painter, key, "Esc", 0xFFE8E8E8, 2,
+                    DuiLib::DT_CENTER | DuiLib::DT_VCENTER | DuiLib::DT_SINGLELINE);
+                break;
+            case KeyDraw::kTintedLight:
+                DuiLib::CRenderEngine::DrawImageString(&painter, nullptr, key, key,
+                                                       "file='device/key_light_32x32.png'", {},
+                                                       0xFF000000u | (n++ % 192) << 8, 255, true);
+                break;
+            case KeyDraw::kKeycap:
+                DuiLib::CRenderEngine::DrawImageString(
+                    &painter, nullptr, key, key, "file='device/key_normal.png' corner='8,8,8,8'");
+                break;
+        }
+    }
+}
+void BM_KeyLabel(benchmark::State& state) {
+    KeyPart(state, KeyDraw::kLabel);
+}
+void BM_KeyTintedLight(benchmark::State& state) {
+    KeyPart(state, KeyDraw::kTintedLight);
+}
+void BM_KeyKeycap(benchmark::State& state) {
+    KeyPart(state, KeyDraw::kKeycap);
+}
+BENCHMARK(BM_KeyLabel);
+BENCHMARK(BM_KeyTintedLight);
+BENCHMARK(BM_KeyKeycap);
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <cstdlib>
-#include <filesystem>
 
 #include "ProcessCpu.h"
 #include "app/MainWndTestSupport.h"

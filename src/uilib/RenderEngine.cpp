@@ -126,7 +126,6 @@ TintCache& Tinted() {
     return cache;
 }
 
-// Laid-out single-line texts by font and text.
 // Single-line texts, laid out once and drawn once into an image at the
 // painter's scale: a repaint copies the image instead of drawing glyphs (a
 // picture of a keyboard has a hundred labels).
